@@ -1,0 +1,33 @@
+#include "commands/rate_command.h"
+
+#include "commands/control_ids.h"
+#include "commands/field_number.h"
+#include "engine/text_format.h"
+#include "engine/trial_run.h"
+
+namespace kestavel {
+
+int32_t OnCalculate(SpeedSimulator& s, Form& form) {
+    form.WriteText(kLabelShutOutResult, "");
+    form.WriteText(kLabelFirstStrikeResult, "");
+    for (int n = 0; n < kAllyCount; ++n) s.allySpeed[n] = ReadFieldNumber(form, kFieldFirstAllySpeed + n);
+    s.enemySpeed = ReadFieldNumber(form, kFieldEnemySpeed);
+    s.enemyCount = ReadFieldNumber(form, kFieldEnemyCount);
+
+    switch (CalculateRates(s)) {
+        case kRateEnemySpeedInvalid:
+            form.WriteText(kLabelShutOutResult, "敵の素早さが不正な値です");
+            return 1;
+        case kRateEnemyCountInvalid:
+            form.WriteText(kLabelShutOutResult, "敵の数が不正な値です");
+            return 1;
+        default:
+            break;
+    }
+    form.WriteText(kLabelShutOutResult,
+                   FormatText(kTextBufferSize, "%d体 完封率: %.1f％", {s.enemyCount, s.winsAll / 1000.0}));
+    form.WriteText(kLabelFirstStrikeResult, FormatText(kTextBufferSize, "個別先制率: %.1f％", {s.winsFirst / 1000.0}));
+    return 0;
+}
+
+}  // namespace kestavel

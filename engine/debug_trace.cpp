@@ -1,0 +1,20 @@
+#include "engine/debug_trace.h"
+
+#include <utility>
+
+namespace kestavel {
+
+namespace {
+TraceSink& CurrentSink() {
+    static TraceSink sink;
+    return sink;
+}
+}  // namespace
+
+TraceSink SetTraceSink(TraceSink sink) { return std::exchange(CurrentSink(), std::move(sink)); }
+
+void TraceLine(std::string_view line) {
+    if (auto& sink = CurrentSink()) sink(line);
+}
+
+}  // namespace kestavel

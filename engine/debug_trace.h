@@ -1,0 +1,29 @@
+#pragma once
+// The debug trace: short lines for a developer watching the debugger output. The user never
+// sees them. Where the lines go is set once by the front end (the Windows program sends them to
+// the debugger); by default they go nowhere.
+
+#include <functional>
+#include <string_view>
+
+#include "engine/text_format.h"
+
+namespace kestavel {
+
+// Receives one formatted trace line (without a terminating zero of its own).
+using TraceSink = std::function<void(std::string_view line)>;
+
+// Replaces the sink; returns the one it replaces. An empty function silences the trace.
+TraceSink SetTraceSink(TraceSink sink);
+
+// The trace holds 1023 bytes a line, as a 1024-byte buffer would: a longer line is cut.
+constexpr size_t kTraceBufferSize = 1024;
+
+void TraceLine(std::string_view line);
+
+template <typename... Args>
+void DebugPrint(std::string_view format, const Args&... args) {
+    TraceLine(FormatText(kTraceBufferSize, format, {FormatArg(args)...}));
+}
+
+}  // namespace kestavel

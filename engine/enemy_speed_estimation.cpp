@@ -1,0 +1,75 @@
+#include "engine/enemy_speed_estimation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/debug_trace.h"
+#include "engine/text_format.h"
+#include "engine/trial_run.h"
+
+namespace kestavel {
+
+double BestAllySpeed(const SpeedSimulator& s) {
+    double best = 0;
+    for (double speed : s.allySpeed) best = std::max(best, speed);
+    return best;
+}
+
+CandidateRange CandidateRangeFor(double bestAlly) {
+    CandidateRange range{};
+    range.lowerSpeed = static_cast<int32_t>(bestAlly * 0.6);
+    if (range.lowerSpeed < 1) range.lowerSpeed = 1;
+    range.upperSpeed = 1 - static_cast<int32_t>(bestAlly / -0.6);
+    if (range.upperSpeed > kHighestCandidateSpeed) range.upperSpeed = kHighestCandidateSpeed;
+    return range;
+}
+
+int32_t EstimateEnemySpeed(SpeedSimulator& s, int32_t kind, ProgressSink& progressLabel) {
+    if (kind != kMatchFirstStrike && kind != kMatchShutOut) return kEstimateKindInvalid;
+    if (s.enemyCount < 1 || s.enemyCount > 9) return kEstimateEnemyCountInvalid;
+    const double bestAlly = BestAllySpeed(s);
+    if (bestAlly < 1 || bestAlly > kHighestCandidateSpeed) return kEstimateAllySpeedInvalid;
+
+    const CandidateRange range = CandidateRangeFor(bestAlly);
+    DebugPrint("%d\t%d\n", range.upperSpeed, range.lowerSpeed);
+
+    const double target = kind == kMatchFirstStrike ? s.targetFirstRate : s.targetAllRate;
+    const double* count = kind == kMatchFirstStrike ? &s.winsFirst : &s.winsAll;
+    double bestDistance = 999999;
+    s.bestSpeed = range.lowerSpeed;
+    std::fill(std::begin(s.rowSpeed), std::end(s.rowSpeed), 0);
+    std::fill(std::begin(s.rowAllRate), std::end(s.rowAllRate), 0.0);
+    std::fill(std::begin(s.rowFirstRate), std::end(s.rowFirstRate), 0.0);
+
+    for (int32_t speed = range.lowerSpeed; speed <= range.upperSpeed; ++speed) {
+        s.candidateSpeed = speed;
+        RunTrials(s, s.candidateSpeed);
+        const double progress = ((speed - range.lowerSpeed + 1) * 100.0) / (range.upperSpeed - range.lowerSpeed + 1);
+        progressLabel.ReplaceText(FormatText(kTextBufferSize, "計算中: %.1f％", {progress}));
+        const double distance = std::fabs(target * 1000 - *count);
+        if (bestDistance >= distance) {
+            bestDistance = distance;
+            s.bestSpeed = s.candidateSpeed;
+        }
+    }
+    progressLabel.ReplaceText("表示準備中...");
+
+    for (int i = 0; i < kTableRows; ++i) {
+        const int32_t rowSpeed = static_cast<int32_t>(s.bestSpeed) - 2 + i;
+        s.rowSpeed[i] = rowSpeed;
+        s.winsAll = 0;
+        s.winsFirst = 0;
+        if (rowSpeed < 1) {
+            s.rowSpeed[i] = 0;
+        } else {
+            RunTrials(s, rowSpeed);
+        }
+        s.rowAllRate[i] = s.winsAll / 1000;
+        s.rowFirstRate[i] = s.winsFirst / 1000;
+        DebugPrint("%d\t%.2f\t%.2f\n", s.rowSpeed[i], s.rowAllRate[i], s.rowFirstRate[i]);
+    }
+    progressLabel.ReplaceText("");
+    return kEstimateOk;
+}
+
+}  // namespace kestavel

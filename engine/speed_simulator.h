@@ -1,0 +1,52 @@
+#pragma once
+// The one record of the program's data: the engine's inputs, counters and results, the random
+// source and the enemy roster. The Windows program has a single static instance, built before
+// its entry point runs; tests and the command-line tool make their own, seeded as they choose.
+
+#include <cstdint>
+#include <random>
+
+#include "roster/roster_table.h"
+
+namespace kestavel {
+
+struct SpeedSimulator {
+    // Seeds the engine with one value from `randomDevice`.
+    SpeedSimulator();
+    // Seeds the engine with `seed` by the engine's standard single-value seeding, so that a
+    // seed fixes every result.
+    explicit SpeedSimulator(uint32_t seed);
+
+    ~SpeedSimulator();
+    SpeedSimulator(const SpeedSimulator&) = delete;
+    SpeedSimulator& operator=(const SpeedSimulator&) = delete;
+
+    int32_t enemyCount;
+    double allySpeed[5];
+    double enemySpeed;
+    double candidateSpeed;
+    double bestSpeed;
+    std::random_device randomDevice;
+    std::mt19937* engine;  // never null; owned by the record
+    double winsAll;
+    double winsFirst;
+    double targetAllRate;
+    double targetFirstRate;
+    int32_t rowSpeed[5];
+    double rowAllRate[5];
+    double rowFirstRate[5];
+    RosterTable roster;
+};
+
+// Sets every number of the record to zero, the roster's numbers and row count included. The
+// engine, its position and the roster's texts stay as they are.
+void ResetSimulator(SpeedSimulator& simulator);
+
+// A factor in [0.6, 1.0): exactly one engine output r, as ((r * 2^-32) * 0.4) + 0.6.
+inline double InitiativeFactorOf(uint32_t r) { return ((static_cast<double>(r) * 0x1p-32) * 0.4) + 0.6; }
+
+inline double DrawInitiativeFactor(SpeedSimulator& simulator) {
+    return InitiativeFactorOf(static_cast<uint32_t>((*simulator.engine)()));
+}
+
+}  // namespace kestavel

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when they are missing.
+# Usage: scripts/install-deps.sh native|windows|all
+set -euo pipefail
+what=${1:-all}
+
+native=(g++ cmake make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
+windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb imagemagick
+         fonts-ipafont-gothic locales)
+
+case "$what" in
+  native) wanted=("${native[@]}") ;;
+  windows) wanted=("${windows[@]}") ;;
+  all) wanted=("${native[@]}" "${windows[@]}") ;;
+  *) echo "usage: $0 native|windows|all" >&2; exit 64 ;;
+esac
+
+missing=()
+for p in "${wanted[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  echo "installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# Wine needs a Japanese locale for the program's texts to show as intended.
+if [[ "$what" != native ]] && ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf-\?8$'; then
+  sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
+  grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
+fi

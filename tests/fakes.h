@@ -1,0 +1,48 @@
+#pragma once
+// Stand-ins for the window: a form of texts by identifier, a progress sink and a trace that
+// remember what they were given.
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "commands/form.h"
+#include "engine/debug_trace.h"
+#include "engine/progress_sink.h"
+
+namespace kestavel::testing {
+
+class FakeForm : public Form {
+public:
+    std::map<int, std::string> texts;
+    std::vector<std::pair<int, std::string>> writes;  // every write, in order
+
+    std::string ReadText(int id) override {
+        reads.push_back(id);
+        return texts[id];
+    }
+    void WriteText(int id, const std::string& text) override {
+        texts[id] = text;
+        writes.emplace_back(id, text);
+    }
+    std::vector<int> reads;
+};
+
+class RecordingProgress : public ProgressSink {
+public:
+    std::vector<std::string> texts;
+    void ReplaceText(const std::string& text) override { texts.push_back(text); }
+};
+
+// Collects the trace lines while it lives.
+class TraceCapture {
+public:
+    TraceCapture() : previous_(SetTraceSink([this](std::string_view line) { lines.emplace_back(line); })) {}
+    ~TraceCapture() { SetTraceSink(previous_); }
+    std::vector<std::string> lines;
+
+private:
+    TraceSink previous_;
+};
+
+}  // namespace kestavel::testing
