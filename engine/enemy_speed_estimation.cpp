@@ -6,6 +6,7 @@
 #include "engine/debug_trace.h"
 #include "engine/text_format.h"
 #include "engine/trial_run.h"
+#include "engine/trial_session.h"
 
 namespace kestavel {
 
@@ -41,9 +42,12 @@ int32_t EstimateEnemySpeed(SpeedSimulator& s, int32_t kind, ProgressSink& progre
     std::fill(std::begin(s.rowAllRate), std::end(s.rowAllRate), 0.0);
     std::fill(std::begin(s.rowFirstRate), std::end(s.rowFirstRate), 0.0);
 
+    // Every run of the estimation goes through one session: the engine's position is handed
+    // over once and given back when the session ends, before this returns.
+    TrialSession session(s);
     for (int32_t speed = range.lowerSpeed; speed <= range.upperSpeed; ++speed) {
         s.candidateSpeed = speed;
-        RunTrials(s, s.candidateSpeed);
+        session.Run(s.candidateSpeed);
         const double progress = ((speed - range.lowerSpeed + 1) * 100.0) / (range.upperSpeed - range.lowerSpeed + 1);
         progressLabel.ReplaceText(FormatText(kTextBufferSize, "計算中: %.1f％", {progress}));
         const double distance = std::fabs(target * 1000 - *count);
@@ -62,7 +66,7 @@ int32_t EstimateEnemySpeed(SpeedSimulator& s, int32_t kind, ProgressSink& progre
         if (rowSpeed < 1) {
             s.rowSpeed[i] = 0;
         } else {
-            RunTrials(s, rowSpeed);
+            session.Run(rowSpeed);
         }
         s.rowAllRate[i] = s.winsAll / 1000;
         s.rowFirstRate[i] = s.winsFirst / 1000;

@@ -1,10 +1,16 @@
 #include "engine/trial_run.h"
 
 #include "engine/debug_trace.h"
+#include "engine/trial_session.h"
 
 namespace kestavel {
 
 void RunTrials(SpeedSimulator& s, double runEnemySpeed) {
+    TrialSession session(s);
+    session.Run(runEnemySpeed);
+}
+
+void RunTrialsPlain(SpeedSimulator& s, double runEnemySpeed) {
     s.winsAll = 0;
     s.winsFirst = 0;
     if (s.enemyCount < 1 || s.enemyCount > kMaxEnemyCount) return;

@@ -1,0 +1,62 @@
+#pragma once
+// The two inner loops of a fast run, one set per instruction set: extending the
+// Mersenne-Twister word sequence, and counting the wins of a stretch of trials straight from
+// the untempered words. Only plain data crosses this boundary, so that the files compiled for
+// wider instruction sets share no inline code with the rest of the program.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "engine/trial_path.h"
+
+namespace kestavel {
+
+// std::mt19937's parameters.
+constexpr int kTwisterWords = 624;
+constexpr int kTwisterShift = 397;
+constexpr uint32_t kTwisterMatrix = 0x9908B0DFu;
+constexpr uint32_t kTwisterUpperBit = 0x80000000u;
+constexpr uint32_t kTwisterLowerBits = 0x7FFFFFFFu;
+constexpr uint32_t kTemperMaskB = 0x9D2C5680u;
+constexpr uint32_t kTemperMaskC = 0xEFC60000u;
+
+// ((r * 2^-32) * 0.4) + 0.6 equals (r * kFactorScale) + 0.6 bit for bit: r * 2^-32 is exact, and
+// scaling by a power of two commutes with rounding while every value stays a normal double.
+constexpr double kFactorScale = 0.4 * 0x1p-32;
+constexpr double kFactorOffset = 0.6;
+
+// A run's trials as the kernels see them. An ally whose speed is not positive never raises the
+// party's best initiative above 0, so only the others are listed; their draws are still taken.
+struct TrialShape {
+    int stride;      // engine outputs per trial: 5 + enemyCount
+    int enemyCount;  // 1 to 9; the enemies' outputs follow the allies' at offset 5
+    int activeAllyCount;
+    int allyOffset[5];  // offset of each listed ally's output within its trial
+    double allySpeed[5];
+    double enemySpeed;  // any value but NaN
+};
+
+struct WinCounts {
+    int64_t all = 0;
+    int64_t first = 0;
+};
+
+struct TrialKernel {
+    // Fills words[from, to) by the twister recurrence from the 624 words before each;
+    // from >= 624 and to - from is a multiple of 16.
+    void (*extend)(uint32_t* words, size_t from, size_t to);
+    // Counts the wins of `trials` consecutive trials whose outputs are temper(words[0...]);
+    // `trials` is a multiple of trialsPerCall.
+    WinCounts (*countWins)(const uint32_t* words, int trials, const TrialShape& shape);
+    int trialsPerCall;
+};
+
+// The kernel of a fast path, or null when this build has none for it (the plain path never
+// has one).
+const TrialKernel* KernelFor(TrialPath path);
+
+const TrialKernel& PortableKernel();
+const TrialKernel* Avx2Kernel();    // null on other architectures
+const TrialKernel* Avx512Kernel();  // null on other architectures
+
+}  // namespace kestavel

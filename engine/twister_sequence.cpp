@@ -1,0 +1,108 @@
+#include "engine/twister_sequence.h"
+
+#include <charconv>
+#include <cstring>
+#include <locale>
+#include <memory>
+#include <sstream>
+#include <string>
+
+namespace kestavel {
+
+// The engine writes its state as text: the 624 words of its current block, then the index of
+// the next word to be tempered and returned (624 once the block is used up).
+
+bool TwisterSequence::Load(const std::mt19937& engine) {
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << engine;
+    const std::string text = out.str();
+    const char* cursor = text.data();
+    const char* const last = text.data() + text.size();
+    auto readNumber = [&](uint64_t& value) {
+        while (cursor < last && *cursor == ' ') ++cursor;
+        const auto [end, error] = std::from_chars(cursor, last, value);
+        if (error != std::errc()) return false;
+        cursor = end;
+        return true;
+    };
+    for (uint32_t& word : words_) word = 0;
+    for (int i = 0; i < kTwisterWords; ++i) {
+        uint64_t value = 0;
+        if (!readNumber(value) || value > 0xFFFFFFFFu) return false;
+        words_[i] = static_cast<uint32_t>(value);
+    }
+    uint64_t index = 0;
+    if (!readNumber(index) || index > static_cast<uint64_t>(kTwisterWords)) return false;
+    while (cursor < last && *cursor == ' ') ++cursor;
+    if (cursor != last) return false;
+    position_ = static_cast<size_t>(index);
+    end_ = kTwisterWords;
+    taken_ = false;
+    return true;
+}
+
+void TwisterSequence::Store(std::mt19937& engine) const {
+    if (!taken_) return;
+    // The engine twists only when it needs the next word, so after a draw its index is 1 to
+    // 624 within the block of the last word drawn.
+    const size_t block = (position_ - 1) / kTwisterWords;
+    const size_t index = position_ - block * kTwisterWords;
+    std::string text;
+    text.reserve(kTwisterWords * 11 + 4);
+    char number[24];
+    for (int i = 0; i < kTwisterWords; ++i) {
+        const auto result = std::to_chars(number, number + sizeof number, words_[block * kTwisterWords + i]);
+        text.append(number, result.ptr);
+        text.push_back(' ');
+    }
+    const auto result = std::to_chars(number, number + sizeof number, index);
+    text.append(number, result.ptr);
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    in >> engine;
+}
+
+void TwisterSequence::Refill(const TrialKernel& kernel) {
+    if (end_ > kTwisterWords) {
+        const size_t shift = end_ - kTwisterWords;  // a whole number of blocks
+        std::memmove(words_, words_ + shift, kTwisterWords * sizeof(uint32_t));
+        position_ -= shift;
+    }
+    kernel.extend(words_, kTwisterWords, kTwisterWords + kWordsPerRefill);
+    end_ = kTwisterWords + kWordsPerRefill;
+}
+
+namespace {
+
+uint32_t Tempered(uint32_t y) {
+    y ^= y >> 11;
+    y ^= (y << 7) & kTemperMaskB;
+    y ^= (y << 15) & kTemperMaskC;
+    return y ^ (y >> 18);
+}
+
+bool CheckStateRoundTrip() {
+    std::mt19937 engine(20240517u);
+    engine.discard(1000);
+    auto sequence = std::make_unique<TwisterSequence>();
+    if (!sequence->Load(engine)) return false;
+    std::mt19937 copy = engine;
+    for (int i = 0; i < 3 * kTwisterWords; ++i) {
+        if (sequence->Available() == 0) sequence->Refill(PortableKernel());
+        if (Tempered(*sequence->Next()) != static_cast<uint32_t>(copy())) return false;
+        sequence->Take(1);
+    }
+    std::mt19937 stored;
+    sequence->Store(stored);
+    return stored == copy;
+}
+
+}  // namespace
+
+bool TwisterStateUnderstood() {
+    static const bool understood = CheckStateRoundTrip();
+    return understood;
+}
+
+}  // namespace kestavel
