@@ -46,9 +46,10 @@ struct TrialKernel {
     // from >= 624 and to - from is a multiple of 16.
     void (*extend)(uint32_t* words, size_t from, size_t to);
     // Counts the wins of `trials` consecutive trials whose outputs are temper(words[0...]);
-    // `trials` is a multiple of trialsPerCall.
+    // `trials` is a multiple of trialsPerCall. Stretches of trialsPerBlock trials go fastest.
     WinCounts (*countWins)(const uint32_t* words, int trials, const TrialShape& shape);
     int trialsPerCall;
+    int trialsPerBlock;
 };
 
 // The kernel of a fast path, or null when this build has none for it (the plain path never

@@ -94,7 +94,7 @@ WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) 
 namespace kestavel {
 
 const TrialKernel* Avx2Kernel() {
-    static const TrialKernel kernel{Extend, CountWins, 8};
+    static const TrialKernel kernel{Extend, CountWins, 8, 8};
     return &kernel;
 }
 

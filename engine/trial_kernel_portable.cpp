@@ -50,7 +50,7 @@ WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) 
 }  // namespace
 
 const TrialKernel& PortableKernel() {
-    static const TrialKernel kernel{Extend, CountWins, 1};
+    static const TrialKernel kernel{Extend, CountWins, 1, 1};
     return kernel;
 }
 

@@ -77,8 +77,10 @@ void TrialSession::Run(double runEnemySpeed) {
     int trialsLeft = kTrialsPerRun;
     while (trialsLeft > 0) {
         int trials = static_cast<int>(sequence_->Available() / stride);
-        trials -= trials % kernel.trialsPerCall;
         if (trials > trialsLeft) trials = trialsLeft;
+        // Whole blocks while a block is left to do, then whole calls.
+        const int unit = trialsLeft >= kernel.trialsPerBlock ? kernel.trialsPerBlock : kernel.trialsPerCall;
+        trials -= trials % unit;
         if (trials == 0) {
             sequence_->Refill(kernel);
             continue;

@@ -64,13 +64,15 @@ void TwisterSequence::Store(std::mt19937& engine) const {
 }
 
 void TwisterSequence::Refill(const TrialKernel& kernel) {
-    if (end_ > kTwisterWords) {
-        const size_t shift = end_ - kTwisterWords;  // a whole number of blocks
-        std::memmove(words_, words_ + shift, kTwisterWords * sizeof(uint32_t));
-        position_ -= shift;
-    }
-    kernel.extend(words_, kTwisterWords, kTwisterWords + kWordsPerRefill);
-    end_ = kTwisterWords + kWordsPerRefill;
+    // Keep the words not yet taken and the last 624 words, which the recurrence reads, from
+    // the start of a block on, so that words_ still begins with a whole state.
+    size_t keepFrom = position_ - position_ % kTwisterWords;
+    if (keepFrom > end_ - kTwisterWords) keepFrom = end_ - kTwisterWords;
+    std::memmove(words_, words_ + keepFrom, (end_ - keepFrom) * sizeof(uint32_t));
+    position_ -= keepFrom;
+    end_ -= keepFrom;
+    kernel.extend(words_, end_, end_ + kWordsPerRefill);
+    end_ += kWordsPerRefill;
 }
 
 namespace {

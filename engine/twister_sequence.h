@@ -13,7 +13,9 @@ namespace kestavel {
 
 class TwisterSequence {
 public:
-    static constexpr size_t kWordsPerRefill = 8 * kTwisterWords;
+    static constexpr size_t kWordsPerRefill = 16 * kTwisterWords;
+    // Words that may be left untaken at a refill: a kernel block of 256 trials of 14 outputs.
+    static constexpr size_t kMostWordsKept = 256 * 14;
 
     // Takes over the engine's position. False when the engine's state cannot be read (a
     // standard library that keeps it in another form): the caller then draws plainly.
@@ -31,13 +33,13 @@ public:
     bool Taken() const { return taken_; }
 
     // Generates the next kWordsPerRefill words; keeps the ones not yet taken, of which there
-    // must be fewer than 624.
+    // may be up to kMostWordsKept.
     void Refill(const TrialKernel& kernel);
 
 private:
     // words_[0, 624) is always a whole state of the engine, as it holds it after a twist; the
     // blocks after it follow on.
-    alignas(64) uint32_t words_[kTwisterWords + kWordsPerRefill];
+    alignas(64) uint32_t words_[kMostWordsKept + 2 * kTwisterWords + kWordsPerRefill];
     size_t position_ = 0;  // index of the word of the next output
     size_t end_ = 0;
     bool taken_ = false;
