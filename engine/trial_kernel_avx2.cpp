@@ -56,32 +56,97 @@ void Extend(uint32_t* words, size_t from, size_t to) {
     }
 }
 
-WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) {
-    const __m256i index = _mm256_mullo_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(shape.stride));
-    const __m256d zero = _mm256_setzero_pd();
-    const __m256d enemySpeed = _mm256_set1_pd(shape.enemySpeed);
+// Rows of eight words become columns: on return rows[s] holds, in lane l, what rows[l] held
+// in lane s.
+inline void Transpose(__m256i (&rows)[8]) {
+    __m256i pairs[8];
+    for (int i = 0; i < 8; i += 2) {
+        pairs[i] = _mm256_unpacklo_epi32(rows[i], rows[i + 1]);
+        pairs[i + 1] = _mm256_unpackhi_epi32(rows[i], rows[i + 1]);
+    }
+    // quads[4g + c], 128-bit lane q: column 4q + c of rows 4g to 4g + 3
+    __m256i quads[8];
+    for (int g = 0; g < 8; g += 4) {
+        quads[g] = _mm256_unpacklo_epi64(pairs[g], pairs[g + 2]);
+        quads[g + 1] = _mm256_unpackhi_epi64(pairs[g], pairs[g + 2]);
+        quads[g + 2] = _mm256_unpacklo_epi64(pairs[g + 1], pairs[g + 3]);
+        quads[g + 3] = _mm256_unpackhi_epi64(pairs[g + 1], pairs[g + 3]);
+    }
+    for (int c = 0; c < 4; ++c) {
+        rows[c] = _mm256_permute2x128_si256(quads[c], quads[4 + c], 0x20);      // low halves
+        rows[c + 4] = _mm256_permute2x128_si256(quads[c], quads[4 + c], 0x31);  // high halves
+    }
+}
+
+struct Constants {
+    __m256d zero;
+    __m256d enemySpeed;
     __m256d allySpeed[5];
-    for (int a = 0; a < shape.activeAllyCount; ++a) allySpeed[a] = _mm256_set1_pd(shape.allySpeed[a]);
+};
+
+// Eight trials at once, one per lane; `output(i)` gives the tempered outputs of the trials'
+// i-th draws. Adds their wins.
+template <typename Output>
+inline void Judge(const Output& output, const TrialShape& shape, const Constants& k, WinCounts& wins) {
+    // See the portable kernel: the largest output gives the best enemy, clamped at 0.
+    const __m256i first = output(5);
+    __m256i largest = first;
+    for (int j = 1; j < shape.enemyCount; ++j) largest = _mm256_max_epu32(largest, output(5 + j));
+
+    __m256d allyLow = k.zero;
+    __m256d allyHigh = k.zero;
+    for (int a = 0; a < shape.activeAllyCount; ++a) {
+        const __m256i r = output(shape.allyOffset[a]);
+        allyLow = _mm256_max_pd(allyLow, Initiative(Low(r), k.allySpeed[a]));
+        allyHigh = _mm256_max_pd(allyHigh, Initiative(High(r), k.allySpeed[a]));
+    }
+    wins.all += GreaterCount(allyLow, _mm256_max_pd(k.zero, Initiative(Low(largest), k.enemySpeed))) +
+                GreaterCount(allyHigh, _mm256_max_pd(k.zero, Initiative(High(largest), k.enemySpeed)));
+    wins.first += GreaterCount(allyLow, Initiative(Low(first), k.enemySpeed)) +
+                  GreaterCount(allyHigh, Initiative(High(first), k.enemySpeed));
+}
+
+// Eight consecutive trials, the lanes reading their words by a gather.
+struct GatheredOutput {
+    const uint32_t* words;
+    __m256i index;
+    __m256i operator()(int i) const { return Temper(Gather(index, words + i)); }
+};
+
+// 64 consecutive trials in eight stretches of eight, one stretch per lane: each lane's
+// 8 * stride words are contiguous, so eight rows of eight words at a time are turned into
+// columns, and each trial then reads its draws as whole vectors.
+struct ColumnOutput {
+    const uint32_t* columns;  // word w of every lane's stretch at columns[8 * w]
+    int trial;
+    int stride;
+    __m256i operator()(int i) const {
+        return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(columns + 8 * (trial * stride + i)));
+    }
+};
+
+WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) {
+    Constants k;
+    k.zero = _mm256_setzero_pd();
+    k.enemySpeed = _mm256_set1_pd(shape.enemySpeed);
+    for (int a = 0; a < 5; ++a) k.allySpeed[a] = _mm256_set1_pd(a < shape.activeAllyCount ? shape.allySpeed[a] : 0.0);
 
     WinCounts wins;
-    for (int t = 0; t < trials; t += 8, words += 8 * shape.stride) {
-        // See the portable kernel: the largest output gives the best enemy, clamped at 0.
-        const __m256i first = Temper(Gather(index, words + 5));
-        __m256i largest = first;
-        for (int j = 1; j < shape.enemyCount; ++j) largest = _mm256_max_epu32(largest, Temper(Gather(index, words + 5 + j)));
-
-        __m256d allyLow = zero;
-        __m256d allyHigh = zero;
-        for (int a = 0; a < shape.activeAllyCount; ++a) {
-            const __m256i r = Temper(Gather(index, words + shape.allyOffset[a]));
-            allyLow = _mm256_max_pd(allyLow, Initiative(Low(r), allySpeed[a]));
-            allyHigh = _mm256_max_pd(allyHigh, Initiative(High(r), allySpeed[a]));
+    const int stretch = 8 * shape.stride;  // words of one lane's eight trials
+    alignas(32) uint32_t columns[8 * 8 * 14];
+    for (; trials >= 64; trials -= 64, words += 8 * stretch) {
+        for (int tile = 0; tile < shape.stride; ++tile) {
+            __m256i rows[8];
+            for (int l = 0; l < 8; ++l) {
+                rows[l] = Temper(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(words + l * stretch + 8 * tile)));
+            }
+            Transpose(rows);
+            for (int s = 0; s < 8; ++s) _mm256_storeu_si256(reinterpret_cast<__m256i*>(columns + 8 * (8 * tile + s)), rows[s]);
         }
-        wins.all += GreaterCount(allyLow, _mm256_max_pd(zero, Initiative(Low(largest), enemySpeed))) +
-                    GreaterCount(allyHigh, _mm256_max_pd(zero, Initiative(High(largest), enemySpeed)));
-        wins.first += GreaterCount(allyLow, Initiative(Low(first), enemySpeed)) +
-                      GreaterCount(allyHigh, Initiative(High(first), enemySpeed));
+        for (int trial = 0; trial < 8; ++trial) Judge(ColumnOutput{columns, trial, shape.stride}, shape, k, wins);
     }
+    const __m256i index = _mm256_mullo_epi32(_mm256_setr_epi32(0, 1, 2, 3, 4, 5, 6, 7), _mm256_set1_epi32(shape.stride));
+    for (; trials > 0; trials -= 8, words += 8 * shape.stride) Judge(GatheredOutput{words, index}, shape, k, wins);
     return wins;
 }
 
@@ -94,7 +159,7 @@ WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) 
 namespace kestavel {
 
 const TrialKernel* Avx2Kernel() {
-    static const TrialKernel kernel{Extend, CountWins, 8, 8};
+    static const TrialKernel kernel{Extend, CountWins, 8, 64};
     return &kernel;
 }
 
