@@ -1,0 +1,31 @@
+#pragma once
+// How kestavel-cli shows exact rates and what an observed count says about the enemy speed:
+// text lines in the window's style (code page 932, like every program text) and JSON.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/binomial_interval.h"
+#include "engine/exact_rates.h"
+#include "engine/observed_count_fit.h"
+
+namespace kestavel::cli {
+
+// A probability as a JSON number in percent, ten decimals, trailing zeros dropped (one kept).
+std::string ExactPercentJson(double probability);
+
+// `, "exactShutOutRate": X, "exactFirstStrikeRate": Y`, to close a JSON object with.
+std::string ExactRatesJsonFields(const ExactRates& rates);
+
+// The rate calculation's two result lines with the exact rates, to four decimals.
+std::vector<std::string> ExactRateLines(int32_t enemyCount, const ExactRates& rates);
+
+// The count, the speeds it does not rule out (as spans of consecutive speeds) and the
+// likeliest speed.
+std::vector<std::string> ObservedCountLines(BinomialCount observed, int32_t enemyCount, const ObservedCountFit& fit);
+
+// The same as a JSON object.
+std::string ObservedCountJson(BinomialCount observed, int32_t enemyCount, const ObservedCountFit& fit);
+
+}  // namespace kestavel::cli
