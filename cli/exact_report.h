@@ -21,11 +21,13 @@ std::string ExactRatesJsonFields(const ExactRates& rates);
 // The rate calculation's two result lines with the exact rates, to four decimals.
 std::vector<std::string> ExactRateLines(int32_t enemyCount, const ExactRates& rates);
 
-// The count, the speeds it does not rule out (as spans of consecutive speeds) and the
+// The count, the speeds it does not rule out (as spans of consecutive speeds; a span at the end
+// of the candidate range where the outcome is certain reads "N以下" or "N以上") and the
 // likeliest speed.
 std::vector<std::string> ObservedCountLines(BinomialCount observed, int32_t enemyCount, const ObservedCountFit& fit);
 
-// The same as a JSON object.
+// The same as a JSON object; `lowerSpeed` and `upperSpeed` give the candidate range that the
+// speeds were taken from.
 std::string ObservedCountJson(BinomialCount observed, int32_t enemyCount, const ObservedCountFit& fit);
 
 }  // namespace kestavel::cli
