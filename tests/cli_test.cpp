@@ -139,3 +139,38 @@ TEST(Cli, RosterListsEntriesAndTellsWhatWasDropped) {
 
 }  // namespace
 }  // namespace kestavel
+
+namespace kestavel {
+namespace {
+
+TEST(CliExact, RateAddsTheExactRatesAndEstimateIsDeterministic) {
+    // One ally of 100 against one enemy of 100: by symmetry exactly half the turns are won.
+    const Outcome rate = RunCli("rate --allies 100 --enemy-speed 100 --enemies 1 --seed 3 --exact --json");
+    ASSERT_EQ(rate.status, 0) << rate.err;
+    EXPECT_NE(rate.out.find("\"exactShutOutRate\": 50"), std::string::npos) << rate.out;
+    EXPECT_NE(rate.out.find("\"exactFirstStrikeRate\": 50"), std::string::npos) << rate.out;
+
+    const Outcome first = RunCli("estimate --first-strike 95 --allies 60,50,40,30,20 --exact --json");
+    const Outcome again = RunCli("estimate --first-strike 95 --allies 60,50,40,30,20 --exact --json");
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, again.out);
+    EXPECT_EQ(first.out.rfind("{\"bestSpeed\": 45, ", 0), 0u) << first.out;
+    EXPECT_EQ(RunCli("estimate --first-strike 95 --allies 60 --exact --seed 1").status, 64);
+}
+
+TEST(CliExact, ObservedCountsGiveTheConsistentSpeedsAndTheLikeliest) {
+    const Outcome o = RunCli("estimate --observed 19/20 --allies 60,50,40,30,20 --json");
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_NE(o.out.find("\"likeliestSpeed\": 45"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("{\"speed\": 38, "), std::string::npos);
+    EXPECT_NE(o.out.find("{\"speed\": 53, "), std::string::npos);
+    EXPECT_EQ(o.out.find("{\"speed\": 37, "), std::string::npos);
+    EXPECT_EQ(o.out.find("{\"speed\": 54, "), std::string::npos);
+    for (const char* bad : {"19/2", "19", "-1/20", "a/b", "1/1000001"}) {
+        EXPECT_EQ(RunCli(std::string("estimate --observed ") + bad + " --allies 60").status, 64) << bad;
+    }
+    EXPECT_EQ(RunCli("estimate --observed 5/10 --enemies 10 --allies 60").status, 2);
+}
+
+}  // namespace
+}  // namespace kestavel
