@@ -12,7 +12,7 @@ status=0
 for target in roster_file roster_line field_number; do
   scratch=$(mktemp -d)
   log=build/fuzz/findings/$target.log
-  if build/fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=65536 -timeout=10 \
+  if build/fuzz/tests/fuzz/fuzz_$target -max_total_time="$seconds" -max_len=65536 -timeout=30 \
        -artifact_prefix=build/fuzz/findings/$target- "$scratch" tests/fuzz/corpus/$target >"$log" 2>&1; then
     runs=$(grep -oE 'Done [0-9]+ runs' "$log" | grep -oE '[0-9]+' || echo 0)
     echo "fuzz $target: $runs executions in ${seconds}s, no crash"
