@@ -12,5 +12,6 @@ constexpr int kExitUsage = 64;
 
 int RunRate(const std::vector<std::string>& args);
 int RunEstimate(const std::vector<std::string>& args);
+int RunRoster(const std::vector<std::string>& args);
 
 }  // namespace kestavel::cli

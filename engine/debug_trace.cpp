@@ -13,6 +13,8 @@ TraceSink& CurrentSink() {
 
 TraceSink SetTraceSink(TraceSink sink) { return std::exchange(CurrentSink(), std::move(sink)); }
 
+bool IsTraceOn() { return static_cast<bool>(CurrentSink()); }
+
 void TraceLine(std::string_view line) {
     if (auto& sink = CurrentSink()) sink(line);
 }

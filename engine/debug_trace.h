@@ -20,10 +20,11 @@ TraceSink SetTraceSink(TraceSink sink);
 constexpr size_t kTraceBufferSize = 1024;
 
 void TraceLine(std::string_view line);
+bool IsTraceOn();
 
 template <typename... Args>
 void DebugPrint(std::string_view format, const Args&... args) {
-    TraceLine(FormatText(kTraceBufferSize, format, {FormatArg(args)...}));
+    if (IsTraceOn()) TraceLine(FormatText(kTraceBufferSize, format, {FormatArg(args)...}));
 }
 
 }  // namespace kestavel

@@ -1,16 +1,51 @@
 #pragma once
 // Reading the roster file `speed.txt` into the simulator's roster table.
 
+#include <istream>
 #include <string>
+#include <vector>
 
 #include "engine/speed_simulator.h"
 #include "roster/message_box_sink.h"
 
 namespace kestavel {
 
+// Why a line of the file did not become a row.
+enum class DropReason {
+    kBlankLine,          // nothing but white space
+    kMissingField,       // fewer than four fields (or a number field without digits)
+    kFieldTooLong,       // a label over 98 bytes or a name over 998 bytes
+    kNumberBelowOne,     // the third field is 0 or negative
+    kOverCapacity,       // the table already holds 10000 rows
+};
+
+const char* DropReasonText(DropReason reason);  // plain ASCII, for roster authors
+
+struct DroppedLine {
+    long lineNumber;  // 1 for the first line of the file
+    DropReason reason;
+};
+
+// What a load found; only the command-line tool asks for it.
+struct RosterLoadReport {
+    std::vector<DroppedLine> dropped;
+};
+
+// The file's path: `directory`, a backslash, "speed.txt" (the backslash is added even when
+// the directory already ends with one).
+std::string RosterPathFor(const std::string& directory);
+
 // Reads `directory` + "\speed.txt" into `simulator.roster`, which must be in its reset state.
 // Returns true when the file failed to open (after telling the user through `messageBox`),
 // false otherwise, also when the file held no usable line.
 bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink& messageBox);
+
+// The same for a file named by its own path; dropped lines are reported when `report` is given.
+bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageBoxSink& messageBox,
+                    RosterLoadReport* report = nullptr);
+
+// Reads the lines of an opened roster into the table, one pass to the end of the stream or
+// the first read error.
+void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* report);
 
 }  // namespace kestavel

@@ -1,0 +1,90 @@
+#include "roster/roster_line_scan.h"
+
+#include <cstring>
+
+#include "engine/number_text.h"
+
+namespace kestavel {
+
+namespace {
+
+class LineCursor {
+public:
+    explicit LineCursor(std::string_view line) : line_(line) {}
+
+    void SkipBlanks() {
+        while (pos_ < line_.size() && IsBlank(line_[pos_])) ++pos_;
+    }
+
+    // The next run of non-blank bytes (empty at the end of the line).
+    std::string_view Token() {
+        SkipBlanks();
+        const size_t start = pos_;
+        while (pos_ < line_.size() && !IsBlank(line_[pos_])) ++pos_;
+        return line_.substr(start, pos_ - start);
+    }
+
+    // An optional sign and at least one digit; false when there are no digits.
+    bool Number(int32_t& value) {
+        SkipBlanks();
+        size_t end = pos_;
+        if (end < line_.size() && (line_[end] == '+' || line_[end] == '-')) ++end;
+        const size_t digitsStart = end;
+        while (end < line_.size() && line_[end] >= '0' && line_[end] <= '9') ++end;
+        if (end == digitsStart) return false;
+        value = ParseLeadingInt(line_.substr(pos_, end - pos_));
+        pos_ = end;
+        return true;
+    }
+
+private:
+    std::string_view line_;
+    size_t pos_ = 0;
+};
+
+// Copies a token into a holder; false (and an empty holder) when it does not fit.
+template <size_t N>
+bool Hold(std::string_view token, char (&holder)[N]) {
+    if (token.size() > N - 1) {
+        holder[0] = '\0';
+        return false;
+    }
+    std::memcpy(holder, token.data(), token.size());
+    holder[token.size()] = '\0';
+    return true;
+}
+
+// Takes the next token into `holder`; false when the line ended or the token is too long.
+template <size_t N>
+bool ReadText(LineCursor& cursor, char (&holder)[N], RosterLineFields& fields) {
+    const std::string_view token = cursor.Token();
+    if (token.empty()) return false;
+    if (!Hold(token, holder)) {
+        fields.stop = LineScanStop::kFieldTooLong;
+        return false;
+    }
+    ++fields.fieldsRead;
+    return true;
+}
+
+bool ReadNumber(LineCursor& cursor, int32_t& holder, RosterLineFields& fields) {
+    if (!cursor.Number(holder)) return false;
+    ++fields.fieldsRead;
+    return true;
+}
+
+}  // namespace
+
+RosterLineFields ScanRosterLine(std::string_view line) {
+    // The line is read as a zero-terminated text: a NUL byte ends it.
+    line = line.substr(0, line.find('\0'));
+    RosterLineFields fields;
+    LineCursor cursor(line);
+    if (ReadText(cursor, fields.label, fields) && ReadText(cursor, fields.name, fields) &&
+        ReadNumber(cursor, fields.number, fields) && ReadNumber(cursor, fields.speed, fields)) {
+        fields.stop = LineScanStop::kComplete;
+    }
+    return fields;
+}
+
+}  // namespace kestavel

@@ -1,0 +1,41 @@
+#include "roster/roster_list.h"
+
+#include "commands/control_ids.h"
+#include "engine/text_format.h"
+#include "roster/roster_loader.h"
+
+namespace kestavel {
+
+namespace {
+
+std::string DecimalText(int32_t value) { return FormatText(kTextBufferSize, "%d", {value}); }
+
+// label, number, ") ", name: "X3) Y".
+std::string EntryText(const RosterTable& table, int32_t row) {
+    return table.label[row] + DecimalText(table.number[row]) + ") " + table.name[row];
+}
+
+}  // namespace
+
+int LoadRosterAtStartup(SpeedSimulator& simulator, const char* currentDirectory, RosterListView& list,
+                        MessageBoxSink& messageBox) {
+    LoadRoster(simulator, std::string(currentDirectory ? currentDirectory : ""), messageBox);
+    FillRosterList(simulator, list);
+    return 0;
+}
+
+void FillRosterList(const SpeedSimulator& simulator, RosterListView& list) {
+    list.ResetContent();
+    list.AddEntry("すばやさを検索");
+    const RosterTable& table = simulator.roster;
+    for (int32_t row = 0; row < table.rowCount; ++row) list.AddEntry(EntryText(table, row));
+    list.SetSelection(0);
+}
+
+void OnRosterSelected(const SpeedSimulator& simulator, RosterListView& list, Form& form) {
+    const int position = list.GetSelection();
+    if (position < 1 || position > simulator.roster.rowCount) return;
+    form.WriteText(kFieldEnemySpeed, DecimalText(simulator.roster.speed[position - 1]));
+}
+
+}  // namespace kestavel
