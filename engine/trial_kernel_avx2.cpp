@@ -8,8 +8,12 @@
 
 #include <immintrin.h>
 
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx2"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx2")
+#endif
 
 namespace kestavel {
 
@@ -154,7 +158,11 @@ WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) 
 
 }  // namespace kestavel
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC pop_options
+#endif
 
 namespace kestavel {
 

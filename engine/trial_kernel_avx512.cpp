@@ -8,12 +8,16 @@
 
 #include <immintrin.h>
 
+#if defined(__clang__)
+#pragma clang attribute push(__attribute__((target("avx512f"))), apply_to = function)
+#else
 #pragma GCC push_options
 #pragma GCC target("avx512f")
 // GCC 12's AVX-512 intrinsics start some results from a deliberately undefined register.
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 #pragma GCC diagnostic ignored "-Wuninitialized"
+#endif
 
 namespace kestavel {
 
@@ -36,8 +40,6 @@ inline __m512d Initiative(__m256i r, __m512d speed) {
 
 inline __m256i Low(__m512i v) { return _mm512_castsi512_si256(v); }
 inline __m256i High(__m512i v) { return _mm512_extracti64x4_epi64(v, 1); }
-
-inline __m512i Gather(__m512i index, const uint32_t* base) { return _mm512_i32gather_epi32(index, base, 4); }
 
 void Extend(uint32_t* words, size_t from, size_t to) {
     const __m512i upper = _mm512_set1_epi32(static_cast<int>(kTwisterUpperBit));
@@ -162,8 +164,12 @@ WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) 
 
 }  // namespace kestavel
 
+#if defined(__clang__)
+#pragma clang attribute pop
+#else
 #pragma GCC diagnostic pop
 #pragma GCC pop_options
+#endif
 
 namespace kestavel {
 
