@@ -1,12 +1,14 @@
 # The two everyday commands: `make run` and `make test`. Both install what is missing first.
-.PHONY: run test build native windows deps-native deps-all bench clean
+.PHONY: run test build native windows deps-native deps-windows deps-all bench clean
 
 NATIVE_CLI := build/native/kestavel-cli
 
-run: deps-native native
-	$(NATIVE_CLI) rate --allies 60,50,40,30,20 --enemy-speed 50 --enemies 2
+# The Windows program: under Wine on Linux; without a display it leaves build/screenshot.png.
+run: deps-windows windows
+	scripts/run-program.sh
 
-test: deps-native native
+# Unit tests and the window's end-to-end test under Wine, which needs the Windows build.
+test: deps-all native windows
 	ctest --preset native --output-on-failure
 
 build: native
@@ -15,11 +17,18 @@ native:
 	cmake --preset native >/dev/null
 	cmake --build --preset native -j 2
 
+windows:
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j 2
+
 bench: deps-native native
 	build/native/bench/kestavel_bench
 
 deps-native:
 	@scripts/install-deps.sh native
+
+deps-windows:
+	@scripts/install-deps.sh windows
 
 deps-all:
 	@scripts/install-deps.sh all
