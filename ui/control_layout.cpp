@@ -15,7 +15,7 @@ namespace {
 enum class Kind { GroupBox, Label, Edit, UpDown, Button, List };
 enum class Font { Default, Result, List };
 
-struct ControlSpec {
+struct PlannedControl {
     int id;
     Kind kind;
     const char* text;  // code page 932; null for no text at all
@@ -39,7 +39,7 @@ constexpr int kCountMax = 9;
 constexpr int kRateMax = 99;
 
 // In creation order, which is also the order of keyboard navigation.
-const ControlSpec kControls[] = {
+const PlannedControl kControls[] = {
     {900, Kind::GroupBox, "味方情報", kGroupBoxStyle, 0, 5, 5, 650, 95, Font::Default, 0, 0},
     {1000, Kind::Label, "すばやさ １人目 　２人目 　３人目　 ４人目　 ５人目", kLabelStyle, 0, 10, 30, 500, 20,
      Font::Default, 0, 0},
@@ -102,19 +102,20 @@ const wchar_t* ClassNameOf(Kind kind) {
     return L"STATIC";
 }
 
-HWND CreateControl(const ControlSpec& spec, HWND parent, HINSTANCE instance) {
-    const std::wstring text = spec.text ? WideFromCp932(spec.text) : std::wstring();
-    return CreateWindowExW(spec.exStyle, ClassNameOf(spec.kind), spec.text ? text.c_str() : nullptr, spec.style, spec.x,
-                           spec.y, spec.width, spec.height, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), instance, nullptr);
+HWND CreateControl(const PlannedControl& planned, HWND parent, HINSTANCE instance) {
+    const std::wstring text = planned.text ? WideFromCp932(planned.text) : std::wstring();
+    return CreateWindowExW(planned.exStyle, ClassNameOf(planned.kind), planned.text ? text.c_str() : nullptr,
+                           planned.style, planned.x, planned.y, planned.width, planned.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(planned.id)), instance, nullptr);
 }
 
-void SetUpAfterCreation(const ControlSpec& spec, HWND control) {
-    switch (spec.kind) {
+void SetUpAfterCreation(const PlannedControl& planned, HWND control) {
+    switch (planned.kind) {
         case Kind::UpDown:
             // The field created just before is the one the arrows step.
-            SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(ControlHandle(spec.id - 1000)), 0);
-            SendMessageW(control, UDM_SETRANGE32, static_cast<WPARAM>(spec.lowest), static_cast<LPARAM>(spec.highest));
+            SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(ControlHandle(planned.id - 1000)), 0);
+            SendMessageW(control, UDM_SETRANGE32, static_cast<WPARAM>(planned.lowest),
+                         static_cast<LPARAM>(planned.highest));
             break;
         case Kind::List:
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(listFont), TRUE);
@@ -123,7 +124,9 @@ void SetUpAfterCreation(const ControlSpec& spec, HWND control) {
             SendMessageW(control, CB_SETDROPPEDWIDTH, kListDroppedWidth, 1);
             break;
         default:
-            if (spec.font == Font::Result) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(resultFont), TRUE);
+            if (planned.font == Font::Result) {
+                SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(resultFont), TRUE);
+            }
             break;
     }
 }
@@ -133,10 +136,10 @@ void SetUpAfterCreation(const ControlSpec& spec, HWND control) {
 void CreateControls(HWND parent, HINSTANCE instance) {
     InitCommonControls();
     CreateFormFonts();
-    for (const ControlSpec& spec : kControls) {
-        HWND control = CreateControl(spec, parent, instance);
-        if (HWND* slot = HandleSlotOf(spec.id)) *slot = control;
-        SetUpAfterCreation(spec, control);
+    for (const PlannedControl& planned : kControls) {
+        HWND control = CreateControl(planned, parent, instance);
+        if (HWND* slot = HandleSlotOf(planned.id)) *slot = control;
+        SetUpAfterCreation(planned, control);
     }
 }
 

@@ -25,22 +25,22 @@ void ChooseRosterEntry(HWND mainWindow, int position, int notification = CBN_SEL
 }
 
 void CheckEstimationTable(HWND mainWindow, const std::wstring& kind, int enemyCount) {
-    ExpectText(kind + L": table header in 1005", L"敵素早\t先制率　" + std::to_wstring(enemyCount) + L"体完封率",
-               Text(mainWindow, 1005));
-    static const std::wregex row(L"　(-?\\d+)\t (\\d+\\.\\d)\t (\\d+\\.\\d)");
-    const double middle = Captured(Text(mainWindow, 1008), row);
+    const std::wstring header = L"敵素早\t先制率　" + std::to_wstring(enemyCount) + L"体完封率";
+    ExpectText(kind + L": table header in 1005", header, Text(mainWindow, 1005));
+    static const std::wregex rowPattern(L"　(-?\\d+)\t (\\d+\\.\\d)\t (\\d+\\.\\d)");
+    const double middle = Captured(Text(mainWindow, 1008), rowPattern);
     Expect(middle >= 1, kind + L": the best row 1008 holds a speed, found \"" + Text(mainWindow, 1008) + L"\"");
     for (int i = 0; i < 5; ++i) {
-        const int id = 1006 + i;
-        const std::wstring text = Text(mainWindow, id);
-        const double speed = Captured(text, row);
+        const std::wstring row = L"row " + std::to_wstring(1006 + i);
+        const std::wstring text = Text(mainWindow, 1006 + i);
+        const double speed = Captured(text, rowPattern);
         const double expectedSpeed = middle - 2 + i < 1 ? 0 : middle - 2 + i;
-        Expect(speed == expectedSpeed, kind + L": row " + std::to_wstring(id) + L" is the speed " +
-                                           std::to_wstring(static_cast<int>(expectedSpeed)) + L" with two rates, found \"" +
-                                           text + L"\"");
-        const double firstStrike = Captured(text, row, 2), shutOut = Captured(text, row, 3);
-        Expect(shutOut <= firstStrike && firstStrike <= 100, kind + L": row " + std::to_wstring(id) +
-                                                                 L" has 0 <= shut-out <= first-strike <= 100");
+        Expect(speed == expectedSpeed, kind + L": " + row + L" is the speed " +
+                                           std::to_wstring(static_cast<int>(expectedSpeed)) +
+                                           L" with two rates, found \"" + text + L"\"");
+        const double firstStrike = Captured(text, rowPattern, 2), shutOut = Captured(text, rowPattern, 3);
+        Expect(shutOut >= 0 && shutOut <= firstStrike && firstStrike <= 100,
+               kind + L": " + row + L" has 0 <= shut-out <= first-strike <= 100");
     }
 }
 
@@ -101,7 +101,8 @@ void CheckRosterList(HWND mainWindow) {
     Section(L"roster list from speed.txt");
     HWND list = GetDlgItem(mainWindow, 4000);
     // The test's speed.txt: a comment, a CR LF line, a refused line (number 0), a negative speed.
-    const wchar_t* expected[] = {L"すばやさを検索", L"草原1) 野うさぎ", L"森2) 灰色おおかみ", L"城3) 影の騎士"};
+    const wchar_t* expected[] = {L"すばやさを検索", L"草原1) 野うさぎ", L"森2) 灰色おおかみ",
+                                 L"城3) 影の騎士"};
     ExpectNumber(L"roster list: entries", 4, Send(list, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < 4; ++i) {
         wchar_t entry[256] = {};
