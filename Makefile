@@ -1,15 +1,20 @@
 # The two everyday commands: `make run` and `make test`. Both install what is missing first.
-.PHONY: run test build native windows deps-native deps-windows deps-all bench clean
+.PHONY: run test build native windows sanitize fuzz bench deps-native deps-windows deps-all clean
 
 NATIVE_CLI := build/native/kestavel-cli
+FUZZ_SECONDS ?= 300
 
 # The Windows program: under Wine on Linux; without a display it leaves build/screenshot.png.
 run: deps-windows windows
 	scripts/run-program.sh
 
-# Unit tests and the window's end-to-end test under Wine, which needs the Windows build.
-test: deps-all native windows
-	ctest --preset native --output-on-failure
+# Every test: natively (with the window's end-to-end test under Wine, which needs the Windows
+# build), again under AddressSanitizer and UndefinedBehaviorSanitizer, and a few seconds of
+# each fuzz target from its seed corpus.
+test: deps-all native windows sanitize
+	ctest --preset native
+	ctest --preset sanitize
+	scripts/run-fuzzers.sh 5
 
 build: native
 
@@ -20,6 +25,14 @@ native:
 windows:
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j 2
+
+sanitize:
+	cmake --preset sanitize >/dev/null
+	cmake --build --preset sanitize -j 2
+
+# Longer fuzzing: FUZZ_SECONDS for each target.
+fuzz: deps-native
+	scripts/run-fuzzers.sh $(FUZZ_SECONDS)
 
 bench: deps-native native
 	build/native/bench/kestavel_bench

@@ -5,16 +5,20 @@
 #include <cmath>
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <random>
 
 #include "cli/cli_form.h"
-#include "cli/cp932_to_utf8.h"
+#include "cli/exact_estimate_subcommand.h"
+#include "cli/exact_report.h"
 #include "cli/options.h"
+#include "cli/subcommand_support.h"
 #include "cli/subcommands.h"
 #include "commands/control_ids.h"
 #include "commands/estimate_command.h"
 #include "commands/rate_command.h"
 #include "engine/enemy_speed_estimation.h"
+#include "engine/exact_rates.h"
 #include "engine/speed_simulator.h"
 
 namespace kestavel::cli {
@@ -29,38 +33,10 @@ std::unique_ptr<SpeedSimulator> MakeSimulator(const Options& options) {
     return std::make_unique<SpeedSimulator>();
 }
 
-// The five ally fields: the values given, then empty fields.
-void SetAllyFields(CliForm& form, const Options& options) {
-    const std::vector<int32_t> speeds = ParseAllySpeeds(options.Required("--allies"));
-    for (size_t n = 0; n < 5; ++n) {
-        form.SetField(kFieldFirstAllySpeed + static_cast<int>(n), n < speeds.size() ? std::to_string(speeds[n]) : "");
-    }
-}
-
-// A field holding a strictly parsed 32-bit number.
-std::string NumberField(const Options& options, const std::string& name) {
-    return std::to_string(ParseStrictInteger(options.Required(name), INT32_MIN, INT32_MAX, name));
-}
-
-// A count of trials as a rate in percent: count / 1000, exactly, as a JSON number.
-std::string RateJson(double count) {
-    const long long whole = std::llround(count);
-    std::string fraction = std::to_string(1000 + whole % 1000).substr(1);
-    while (fraction.size() > 1 && fraction.back() == '0') fraction.pop_back();
-    return std::to_string(whole / 1000) + "." + fraction;
-}
-
-void PrintLine(const std::string& cp932) { std::printf("%s\n", Cp932ToUtf8(cp932).c_str()); }
-
-int Refused(const std::string& cp932Message) {
-    std::fprintf(stderr, "%s\n", Cp932ToUtf8(cp932Message).c_str());
-    return kExitRefused;
-}
-
 }  // namespace
 
 int RunRate(const std::vector<std::string>& args) {
-    const Options options(args, {"--allies", "--enemy-speed", "--enemies", "--seed"}, {"--json"});
+    const Options options(args, {"--allies", "--enemy-speed", "--enemies", "--seed"}, {"--json", "--exact"});
     if (!options.Positional().empty()) throw UsageError("unexpected argument " + options.Positional().front());
     CliForm form;
     SetAllyFields(form, options);
@@ -69,20 +45,28 @@ int RunRate(const std::vector<std::string>& args) {
     auto simulator = MakeSimulator(options);
 
     if (OnCalculate(*simulator, form) != 0) return Refused(form.Label(kLabelShutOutResult));
+    std::optional<ExactRates> exact;
+    if (options.Flag("--exact")) exact = ExactRatesFor(simulator->allySpeed, simulator->enemySpeed, simulator->enemyCount);
     if (options.Flag("--json")) {
-        std::printf("{\"winsAll\": %lld, \"winsFirst\": %lld, \"shutOutRate\": %s, \"firstStrikeRate\": %s}\n",
+        std::printf("{\"winsAll\": %lld, \"winsFirst\": %lld, \"shutOutRate\": %s, \"firstStrikeRate\": %s%s}\n",
                     std::llround(simulator->winsAll), std::llround(simulator->winsFirst),
-                    RateJson(simulator->winsAll).c_str(), RateJson(simulator->winsFirst).c_str());
+                    RateJson(simulator->winsAll).c_str(), RateJson(simulator->winsFirst).c_str(),
+                    exact ? ExactRatesJsonFields(*exact).c_str() : "");
     } else {
         PrintLine(form.Label(kLabelShutOutResult));
         PrintLine(form.Label(kLabelFirstStrikeResult));
+        if (exact) {
+            for (const std::string& line : ExactRateLines(simulator->enemyCount, *exact)) PrintLine(line);
+        }
     }
     return 0;
 }
 
 int RunEstimate(const std::vector<std::string>& args) {
-    const Options options(args, {"--first-strike", "--shut-out", "--enemies", "--allies", "--seed"}, {"--json"});
+    const Options options(args, {"--first-strike", "--shut-out", "--enemies", "--allies", "--seed", "--observed"},
+                          {"--json", "--exact"});
     if (!options.Positional().empty()) throw UsageError("unexpected argument " + options.Positional().front());
+    if (options.Flag("--exact") || options.Has("--observed")) return RunExactEstimate(options);
     if (options.Has("--first-strike") == options.Has("--shut-out")) {
         throw UsageError("estimate takes one of --first-strike P and --shut-out P");
     }

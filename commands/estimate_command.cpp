@@ -26,7 +26,9 @@ bool IsObservedRate(int32_t percent) { return percent >= 1 && percent <= 99; }
 
 }  // namespace
 
-int32_t OnEstimate(SpeedSimulator& s, Form& form, int32_t kind) {
+int32_t OnEstimate(SpeedSimulator& s, Form& form, int32_t kind) { return OnEstimateWith(s, form, kind, EstimateEnemySpeed); }
+
+int32_t OnEstimateWith(SpeedSimulator& s, Form& form, int32_t kind, const EnemySpeedSearch& search) {
     form.WriteText(kLabelEstimateStatus, "");
     for (int i = 0; i < kTableRows; ++i) form.WriteText(kLabelTableFirstRow + i, "");
     for (int n = 0; n < kAllyCount; ++n) s.allySpeed[n] = ReadFieldNumber(form, kFieldFirstAllySpeed + n);
@@ -55,19 +57,22 @@ int32_t OnEstimate(SpeedSimulator& s, Form& form, int32_t kind) {
     }
 
     StatusLabelProgress progress(form);
-    const int32_t code = EstimateEnemySpeed(s, kind, progress);
+    const int32_t code = search(s, kind, progress);
     if (code == kEstimateAllySpeedInvalid) {
         form.WriteText(kLabelEstimateStatus, "味方の素早さが不正な値です");
         return 1;
     }
     if (code != kEstimateOk) return 1;
+    WriteEstimateTable(s, form);
+    return 0;
+}
 
+void WriteEstimateTable(const SpeedSimulator& s, Form& form) {
     form.WriteText(kLabelEstimateStatus, FormatText(kTextBufferSize, "敵素早\t先制率　%d体完封率", {s.enemyCount}));
     for (int i = 0; i < kTableRows; ++i) {
         form.WriteText(kLabelTableFirstRow + i, FormatText(kTextBufferSize, "　%d\t %.1f\t %.1f",
                                                            {s.rowSpeed[i], s.rowFirstRate[i], s.rowAllRate[i]}));
     }
-    return 0;
 }
 
 }  // namespace kestavel

@@ -76,6 +76,8 @@ bool ReadNumber(LineCursor& cursor, int32_t& holder, RosterLineFields& fields) {
 }  // namespace
 
 RosterLineFields ScanRosterLine(std::string_view line) {
+    // The line is read as a zero-terminated text: a NUL byte ends it.
+    line = line.substr(0, line.find('\0'));
     RosterLineFields fields;
     LineCursor cursor(line);
     if (ReadText(cursor, fields.label, fields) && ReadText(cursor, fields.name, fields) &&

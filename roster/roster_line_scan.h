@@ -28,7 +28,7 @@ struct RosterLineFields {
     LineScanStop stop = LineScanStop::kMissingField;
 };
 
-// Scans `line` field by field and stops at the first field that cannot be read; a too-long
+// Scans `line`, up to its first NUL byte if it holds one, field by field and stops at the first field that cannot be read; a too-long
 // text field leaves its holder empty. A number is an optional sign and decimal digits; one
 // beyond the 32-bit range reads as the nearest limit. Whatever follows the fourth field is
 // ignored.

@@ -67,14 +67,18 @@ bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageB
         return true;
     }
 
-    RosterTable& table = simulator.roster;
+    ReadRosterLines(simulator.roster, file, report);
+    return false;
+}
+
+void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* report) {
     int32_t rows = 0;
     long lineNumber = 0;
     std::string line;
     auto drop = [&](DropReason reason) {
         if (report) report->dropped.push_back({lineNumber, reason});
     };
-    while (std::getline(file, line)) {
+    while (std::getline(lines, line)) {
         ++lineNumber;
         if (!line.empty() && line[0] == '#') continue;
         const RosterLineFields fields = ScanRosterLine(line);
@@ -94,7 +98,6 @@ bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageB
         }
     }
     table.rowCount = rows;
-    return false;
 }
 
 }  // namespace kestavel

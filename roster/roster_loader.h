@@ -1,6 +1,7 @@
 #pragma once
 // Reading the roster file `speed.txt` into the simulator's roster table.
 
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -42,5 +43,9 @@ bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink
 // The same for a file named by its own path; dropped lines are reported when `report` is given.
 bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageBoxSink& messageBox,
                     RosterLoadReport* report = nullptr);
+
+// Reads the lines of an opened roster into the table, one pass to the end of the stream or
+// the first read error.
+void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* report);
 
 }  // namespace kestavel

@@ -88,7 +88,10 @@ TEST_F(RateCommand, RefusesABadEnemySpeedBeforeABadCount) {
     }
     EXPECT_EQ(s->enemySpeed, 2147483647.0);  // stored although refused
     form.texts[kFieldEnemyCount] = "1abc";
-    EXPECT_EQ(Press(0), "1体 完封率: 0.0％");
+    form.texts[kFieldEnemySpeed] = "45abc";
+    EXPECT_EQ(Press(0).rfind("1体 完封率: ", 0), 0u);
+    EXPECT_EQ(s->enemySpeed, 45.0);
+    EXPECT_EQ(s->enemyCount, 1);
 }
 
 class EstimateCommand : public ::testing::Test {

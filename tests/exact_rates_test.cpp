@@ -1,0 +1,185 @@
+// The exact rates, held against an independent numerical integration, against values known in
+// closed form, and against the simulator itself.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "engine/exact_rates.h"
+#include "engine/speed_simulator.h"
+#include "engine/trial_run.h"
+
+namespace kestavel {
+namespace {
+
+// Gauss-Legendre nodes and weights on [-1, 1], found by Newton's method in long double.
+struct GaussLegendre {
+    std::vector<long double> nodes, weights;
+    explicit GaussLegendre(int n) {
+        const long double pi = 3.141592653589793238462643383279502884L;
+        for (int i = 1; i <= n; ++i) {
+            long double x = std::cos(pi * (i - 0.25L) / (n + 0.5L));
+            long double derivative = 0;
+            for (int iteration = 0; iteration < 100; ++iteration) {
+                long double p0 = 1, p1 = x;
+                for (int k = 2; k <= n; ++k) {
+                    const long double p2 = ((2 * k - 1) * x * p1 - (k - 1) * p0) / k;
+                    p0 = p1;
+                    p1 = p2;
+                }
+                derivative = n * (x * p1 - p0) / (x * x - 1);
+                const long double step = p1 / derivative;
+                x -= step;
+                if (std::fabs(step) < 1e-19L) break;
+            }
+            nodes.push_back(x);
+            weights.push_back(2 / ((1 - x * x) * derivative * derivative));
+        }
+    }
+};
+
+// P(best ally > every enemy) as the integral over the best ally's initiative x of
+// P(all enemies below x) times the density of the best ally, in the initiative's own units:
+// a different variable and a different formula from the engine's. Integrated piece by piece
+// between the distributions' kinks, each piece split into 4 parts of 16 nodes.
+double IntegratedShutOut(const double (&allies)[5], double enemySpeed, int enemyCount) {
+    static const GaussLegendre rule(16);
+    std::vector<long double> speeds;
+    for (double a : allies) {
+        if (a > 0) speeds.push_back(a);
+    }
+    auto uniformCdf = [](long double x, long double speed) {
+        return std::clamp((x - 0.6L * speed) / (0.4L * speed), 0.0L, 1.0L);
+    };
+    auto uniformDensity = [](long double x, long double speed) {
+        return (x >= 0.6L * speed && x < speed) ? 1 / (0.4L * speed) : 0.0L;
+    };
+    auto integrand = [&](long double x) {
+        long double density = 0;
+        for (size_t i = 0; i < speeds.size(); ++i) {
+            long double term = uniformDensity(x, speeds[i]);
+            for (size_t k = 0; k < speeds.size(); ++k) {
+                if (k != i) term *= uniformCdf(x, speeds[k]);
+            }
+            density += term;
+        }
+        return std::pow(uniformCdf(x, enemySpeed), enemyCount) * density;
+    };
+    std::vector<long double> kinks = {0.6L * enemySpeed, static_cast<long double>(enemySpeed)};
+    for (long double a : speeds) {
+        kinks.push_back(0.6L * a);
+        kinks.push_back(a);
+    }
+    std::sort(kinks.begin(), kinks.end());
+    long double total = 0;
+    for (size_t piece = 0; piece + 1 < kinks.size(); ++piece) {
+        const long double part = (kinks[piece + 1] - kinks[piece]) / 4;
+        for (int j = 0; j < 4; ++j) {
+            const long double mid = kinks[piece] + (j + 0.5L) * part;
+            for (size_t n = 0; n < rule.nodes.size(); ++n) {
+                total += rule.weights[n] * part / 2 * integrand(mid + rule.nodes[n] * part / 2);
+            }
+        }
+    }
+    return static_cast<double>(total);
+}
+
+struct Party {
+    double allies[5];
+};
+
+const Party kParties[] = {
+    {{60, 50, 40, 30, 20}}, {{100, 0, 0, 0, 0}}, {{77, 77, 0, -3, 45}}, {{199, 198, 150, 120, 119}},
+    {{3, 2, 1, 1, 1}},      {{1, 0, 0, 0, 0}},   {{120, 90, 88, 87, 60}}, {{55, 54.5, 56, 57, 53}},
+};
+
+TEST(ExactRates, AgreeWithNumericalIntegration) {
+    for (const Party& party : kParties) {
+        const double best = *std::max_element(std::begin(party.allies), std::end(party.allies));
+        for (double ratio : {0.55, 0.6, 0.7, 0.83, 0.99, 1.0, 1.13, 1.31, 1.5, 1.666, 1.7}) {
+            const double enemySpeed = std::max(1.0, std::round(best * ratio * 8) / 8);
+            for (int enemies = 1; enemies <= 9; ++enemies) {
+                const double exact = ExactShutOutProbability(party.allies, enemySpeed, enemies);
+                ASSERT_NEAR(exact, IntegratedShutOut(party.allies, enemySpeed, enemies), 1e-12)
+                    << "ally " << party.allies[0] << " enemy " << enemySpeed << " x" << enemies;
+            }
+        }
+    }
+}
+
+TEST(ExactRates, MatchValuesKnownInClosedForm) {
+    // Equal speeds: every one of the 5 + n initiatives is equally likely to be the largest.
+    const double equal[5] = {70, 70, 70, 70, 70};
+    for (int n = 1; n <= 9; ++n) EXPECT_NEAR(ExactShutOutProbability(equal, 70, n), 5.0 / (5 + n), 1e-15);
+    const double single[5] = {70, 0, 0, 0, 0};
+    for (int n = 1; n <= 9; ++n) EXPECT_NEAR(ExactShutOutProbability(single, 70, n), 1.0 / (1 + n), 1e-15);
+    // One ally at 1.2 times the enemy: the ally's factor f loses to the enemy's g when
+    // g >= 1.2 f, a triangle with legs 5/6 - 0.6 (in f) and 1 - 0.72 (in g), in a square of 0.16.
+    const double faster[5] = {120, 0, 0, 0, 0};
+    EXPECT_NEAR(ExactShutOutProbability(faster, 100, 1), 1 - (0.5 * (5.0 / 6 - 0.6) * 0.28) / 0.16, 1e-15);
+}
+
+TEST(ExactRates, CertainOutcomesAndAbsentAllies) {
+    const double sure[5] = {100, 0, 0, 0, 0};
+    EXPECT_EQ(ExactShutOutProbability(sure, 60, 9), 1.0);
+    const double hopeless[5] = {60, 0, 0, 0, 0};
+    EXPECT_EQ(ExactShutOutProbability(hopeless, 100, 1), 0.0);
+    const double nobody[5] = {0, -5, 0, -2147483648.0, 0};
+    EXPECT_EQ(ExactShutOutProbability(nobody, 1, 1), 0.0);
+    const double withAbsent[5] = {-40, 60, 0, 50, -1};
+    const double withoutAbsent[5] = {60, 50, 0, 0, 0};
+    EXPECT_EQ(ExactShutOutProbability(withAbsent, 55, 4), ExactShutOutProbability(withoutAbsent, 55, 4));
+    const double extreme[5] = {2147483647, 1, 0, 0, 0};
+    EXPECT_EQ(ExactShutOutProbability(extreme, 1, 9), 1.0);
+    EXPECT_EQ(ExactShutOutProbability(extreme, 2147483647, 1), 0.5);
+}
+
+TEST(ExactRates, RefuseEnemiesOutsideTheModel) {
+    const double party[5] = {60, 50, 40, 30, 20};
+    EXPECT_TRUE(std::isnan(ExactShutOutProbability(party, 0.5, 1)));
+    EXPECT_TRUE(std::isnan(ExactShutOutProbability(party, 50, 0)));
+    EXPECT_TRUE(std::isnan(ExactShutOutProbability(party, 50, 10)));
+    EXPECT_TRUE(std::isnan(ExactShutOutProbability(party, INFINITY, 1)));
+}
+
+TEST(ExactRates, FirstStrikeIsTheShutOutOfOneEnemy) {
+    const double party[5] = {60, 50, 40, 30, 20};
+    const ExactRates rates = ExactRatesFor(party, 52, 3);
+    EXPECT_EQ(rates.firstStrike, ExactShutOutProbability(party, 52, 1));
+    EXPECT_EQ(rates.shutOut, ExactShutOutProbability(party, 52, 3));
+    EXPECT_LT(rates.shutOut, rates.firstStrike);
+}
+
+// The simulator's counts over one run of 100000 trials, with fixed seeds, lie within five
+// standard errors of 100000 times the exact probabilities, for both counts and several enemy
+// counts.
+TEST(SimulatorAgreesWithExactRates, WithinFiveStandardErrors) {
+    struct Case {
+        double allies[5];
+        double enemySpeed;
+        int enemies;
+    };
+    const Case cases[] = {
+        {{60, 50, 40, 30, 20}, 50, 1}, {{60, 50, 40, 30, 20}, 55, 3}, {{60, 50, 40, 30, 20}, 45, 9},
+        {{100, 90, 0, 0, 0}, 110, 2},  {{77, 77, 77, 0, 0}, 70, 5},   {{3, 2, 1, 0, 0}, 2, 4},
+    };
+    uint32_t seed = 2024;
+    for (const Case& c : cases) {
+        auto s = std::make_unique<SpeedSimulator>(seed++);
+        std::copy(std::begin(c.allies), std::end(c.allies), s->allySpeed);
+        s->enemyCount = c.enemies;
+        RunTrials(*s, c.enemySpeed);
+        const ExactRates exact = ExactRatesFor(c.allies, c.enemySpeed, c.enemies);
+        for (auto [count, p] : {std::pair{s->winsAll, exact.shutOut}, std::pair{s->winsFirst, exact.firstStrike}}) {
+            const double standardError = std::sqrt(kTrialsPerRun * p * (1 - p));
+            EXPECT_NEAR(count, kTrialsPerRun * p, 5 * standardError + 1)
+                << "enemy " << c.enemySpeed << " x" << c.enemies << " p " << p;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kestavel
