@@ -1,15 +1,17 @@
 # The two everyday commands: `make run` and `make test`. Both install what is missing first.
-.PHONY: run test build native sanitize fuzz bench deps-native deps-all clean
+.PHONY: run test build native windows sanitize fuzz bench deps-native deps-windows deps-all clean
 
 NATIVE_CLI := build/native/kestavel-cli
 FUZZ_SECONDS ?= 300
 
-run: deps-native native
-	$(NATIVE_CLI) rate --allies 60,50,40,30,20 --enemy-speed 50 --enemies 2
+# The Windows program: under Wine on Linux; without a display it leaves build/screenshot.png.
+run: deps-windows windows
+	scripts/run-program.sh
 
-# Every test: natively, again under AddressSanitizer and UndefinedBehaviorSanitizer, and a few
-# seconds of each fuzz target from its seed corpus.
-test: deps-native native sanitize
+# Every test: natively (with the window's end-to-end test under Wine, which needs the Windows
+# build), again under AddressSanitizer and UndefinedBehaviorSanitizer, and a few seconds of
+# each fuzz target from its seed corpus.
+test: deps-all native windows sanitize
 	ctest --preset native
 	ctest --preset sanitize
 	scripts/run-fuzzers.sh 5
@@ -19,6 +21,10 @@ build: native
 native:
 	cmake --preset native >/dev/null
 	cmake --build --preset native -j 2
+
+windows:
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows -j 2
 
 sanitize:
 	cmake --preset sanitize >/dev/null
@@ -33,6 +39,9 @@ bench: deps-native native
 
 deps-native:
 	@scripts/install-deps.sh native
+
+deps-windows:
+	@scripts/install-deps.sh windows
 
 deps-all:
 	@scripts/install-deps.sh all

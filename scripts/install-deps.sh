@@ -6,7 +6,7 @@ what=${1:-all}
 
 native=(g++ cmake make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb imagemagick
-         fonts-ipafont-gothic locales)
+         fonts-ipafont-gothic locales x11-utils)
 
 case "$what" in
   native) wanted=("${native[@]}") ;;

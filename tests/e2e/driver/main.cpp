@@ -1,0 +1,31 @@
+// Drives the real kestavel.exe through window messages and reports what differs from what a
+// user should see. Usage:
+//   kestavel_e2e_driver <kestavel.exe> <folder with speed.txt> <folder without> [screenshot folder]
+// Exit status 0 when every check passed, 1 otherwise, 64 for a wrong command line.
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "check_report.h"
+#include "scenarios.h"
+
+int main() {
+    int count = 0;
+    LPWSTR* args = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (args == nullptr || count < 4) {
+        e2e::Note(L"usage: kestavel_e2e_driver <kestavel.exe> <folder with speed.txt> <folder without> [shots]");
+        return 64;
+    }
+    const std::wstring exePath = args[1], rosterDirectory = args[2], emptyDirectory = args[3];
+    const std::wstring screenshotDirectory = count > 4 ? args[4] : L"";
+
+    e2e::CheckResources(exePath);
+    e2e::CheckMissingRoster(exePath, emptyDirectory);
+    e2e::CheckProgramWithRoster(exePath, rosterDirectory, screenshotDirectory);
+
+    e2e::Section(std::to_wstring(e2e::CheckCount()) + L" checks, " + std::to_wstring(e2e::FailureCount()) +
+                 L" failed");
+    return e2e::FailureCount() == 0 ? 0 : 1;
+}

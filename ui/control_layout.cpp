@@ -1,0 +1,146 @@
+#include "ui/control_layout.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "ui/control_handles.h"
+#include "ui/cp932_text.h"
+#include "ui/form_fonts.h"
+
+namespace kestavel::ui {
+
+namespace {
+
+enum class Kind { GroupBox, Label, Edit, UpDown, Button, List };
+enum class Font { Default, Result, List };
+
+struct PlannedControl {
+    int id;
+    Kind kind;
+    const char* text;  // code page 932; null for no text at all
+    DWORD style;
+    DWORD exStyle;
+    int x, y, width, height;
+    Font font;
+    int lowest, highest;  // the arrows' range, for up-down controls
+};
+
+constexpr DWORD kGroupBoxStyle = WS_CHILD | WS_VISIBLE | BS_GROUPBOX;                    // 0x50000007
+constexpr DWORD kLabelStyle = WS_CHILD | WS_VISIBLE | SS_LEFT;                           // 0x50000000
+constexpr DWORD kButtonStyle = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;                    // 0x50000000
+constexpr DWORD kEditStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_GROUP | WS_TABSTOP | ES_NUMBER;  // 0x50832000
+constexpr DWORD kUpDownStyle = WS_CHILD | WS_VISIBLE | UDS_SETBUDDYINT | UDS_ARROWKEYS;  // 0x50000022
+constexpr DWORD kListStyle = WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST;      // 0x50200003
+constexpr DWORD kSunken = WS_EX_CLIENTEDGE;
+
+constexpr int kSpeedMax = 200;
+constexpr int kCountMax = 9;
+constexpr int kRateMax = 99;
+
+// In creation order, which is also the order of keyboard navigation.
+const PlannedControl kControls[] = {
+    {900, Kind::GroupBox, "味方情報", kGroupBoxStyle, 0, 5, 5, 650, 95, Font::Default, 0, 0},
+    {1000, Kind::Label, "すばやさ １人目 　２人目 　３人目　 ４人目　 ５人目", kLabelStyle, 0, 10, 30, 500, 20,
+     Font::Default, 0, 0},
+    {2000, Kind::Edit, "60", kEditStyle, kSunken, 85, 55, 40, 24, Font::Default, 0, 0},
+    {3000, Kind::UpDown, "", kUpDownStyle, kSunken, 125, 55, 20, 24, Font::Default, 1, kSpeedMax},
+    {2001, Kind::Edit, "50", kEditStyle, kSunken, 151, 55, 40, 24, Font::Default, 0, 0},
+    {3001, Kind::UpDown, "", kUpDownStyle, kSunken, 191, 55, 20, 24, Font::Default, 1, kSpeedMax},
+    {2002, Kind::Edit, "40", kEditStyle, kSunken, 222, 55, 40, 24, Font::Default, 0, 0},
+    {3002, Kind::UpDown, "", kUpDownStyle, kSunken, 262, 55, 20, 24, Font::Default, 1, kSpeedMax},
+    {2003, Kind::Edit, "30", kEditStyle, kSunken, 293, 55, 40, 24, Font::Default, 0, 0},
+    {3003, Kind::UpDown, "", kUpDownStyle, kSunken, 333, 55, 20, 24, Font::Default, 1, kSpeedMax},
+    {2004, Kind::Edit, "20", kEditStyle, kSunken, 364, 55, 40, 24, Font::Default, 0, 0},
+    {3004, Kind::UpDown, "", kUpDownStyle, kSunken, 404, 55, 20, 24, Font::Default, 1, kSpeedMax},
+    {901, Kind::GroupBox, "先制率計算", kGroupBoxStyle, 0, 5, 105, 650, 145, Font::Default, 0, 0},
+    {1001, Kind::Label, " 　敵すばやさ　敵数　　　敵指定すばやさ検索", kLabelStyle, 0, 10, 125, 500, 20, Font::Default,
+     0, 0},
+    {2005, Kind::Edit, "50", kEditStyle, kSunken, 35, 145, 40, 24, Font::Default, 0, 0},
+    {3005, Kind::UpDown, "", kUpDownStyle, kSunken, 75, 145, 20, 24, Font::Default, 1, kSpeedMax},
+    {2006, Kind::Edit, "2", kEditStyle, kSunken, 125, 145, 30, 24, Font::Default, 0, 0},
+    {3006, Kind::UpDown, "", kUpDownStyle, kSunken, 155, 145, 20, 24, Font::Default, 1, kCountMax},
+    {5000, Kind::Button, "計算実行", kButtonStyle, 0, 400, 145, 80, 24, Font::Default, 0, 0},
+    {1002, Kind::Label, "", kLabelStyle, 0, 30, 185, 500, 20, Font::Result, 0, 0},
+    {1003, Kind::Label, "", kLabelStyle, 0, 30, 215, 500, 20, Font::Result, 0, 0},
+    {902, Kind::GroupBox, "敵すばやさ推定", kGroupBoxStyle, 0, 5, 260, 650, 245, Font::Default, 0, 0},
+    {1004, Kind::Label, "　　体感先制率[%]　　　　　　　敵数　体感完封率", kLabelStyle, 0, 10, 290, 500, 20,
+     Font::Default, 0, 0},
+    {2007, Kind::Edit, "95", kEditStyle, kSunken, 45, 315, 35, 24, Font::Default, 0, 0},
+    {3007, Kind::UpDown, "", kUpDownStyle, kSunken, 80, 315, 20, 24, Font::Default, 1, kRateMax},
+    {5001, Kind::Button, "計算実行", kButtonStyle, 0, 110, 315, 80, 24, Font::Default, 0, 0},
+    {2008, Kind::Edit, "2", kEditStyle, kSunken, 255, 315, 30, 24, Font::Default, 0, 0},
+    {3008, Kind::UpDown, "", kUpDownStyle, kSunken, 285, 315, 20, 24, Font::Default, 1, kCountMax},
+    {2009, Kind::Edit, "95", kEditStyle, kSunken, 310, 315, 35, 24, Font::Default, 0, 0},
+    {3009, Kind::UpDown, "", kUpDownStyle, kSunken, 345, 315, 20, 24, Font::Default, 1, kRateMax},
+    {5002, Kind::Button, "計算実行", kButtonStyle, 0, 375, 315, 80, 24, Font::Default, 0, 0},
+    {1005, Kind::Label, "", kLabelStyle, 0, 30, 355, 500, 20, Font::Result, 0, 0},
+    {1006, Kind::Label, "", kLabelStyle, 0, 30, 380, 500, 20, Font::Result, 0, 0},
+    {1007, Kind::Label, "", kLabelStyle, 0, 30, 405, 500, 20, Font::Result, 0, 0},
+    {1008, Kind::Label, "", kLabelStyle, 0, 30, 430, 500, 20, Font::Result, 0, 0},
+    {1009, Kind::Label, "", kLabelStyle, 0, 30, 455, 500, 20, Font::Result, 0, 0},
+    {1010, Kind::Label, "", kLabelStyle, 0, 30, 480, 500, 20, Font::Result, 0, 0},
+    {4000, Kind::List, nullptr, kListStyle, 0, 200, 145, 180, 500, Font::List, 0, 0},
+};
+
+constexpr int kListDroppedWidth = 400;
+
+const wchar_t* ClassNameOf(Kind kind) {
+    switch (kind) {
+        case Kind::GroupBox:
+        case Kind::Button:
+            return L"BUTTON";
+        case Kind::Label:
+            return L"STATIC";
+        case Kind::Edit:
+            return L"EDIT";
+        case Kind::UpDown:
+            return UPDOWN_CLASSW;
+        case Kind::List:
+            return L"COMBOBOX";
+    }
+    return L"STATIC";
+}
+
+HWND CreateControl(const PlannedControl& planned, HWND parent, HINSTANCE instance) {
+    const std::wstring text = planned.text ? WideFromCp932(planned.text) : std::wstring();
+    return CreateWindowExW(planned.exStyle, ClassNameOf(planned.kind), planned.text ? text.c_str() : nullptr,
+                           planned.style, planned.x, planned.y, planned.width, planned.height, parent,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(planned.id)), instance, nullptr);
+}
+
+void SetUpAfterCreation(const PlannedControl& planned, HWND control) {
+    switch (planned.kind) {
+        case Kind::UpDown:
+            // The field created just before is the one the arrows step.
+            SendMessageW(control, UDM_SETBUDDY, reinterpret_cast<WPARAM>(ControlHandle(planned.id - 1000)), 0);
+            SendMessageW(control, UDM_SETRANGE32, static_cast<WPARAM>(planned.lowest),
+                         static_cast<LPARAM>(planned.highest));
+            break;
+        case Kind::List:
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(listFont), TRUE);
+            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp932(kRosterPlaceholder).c_str()));
+            SendMessageW(control, CB_SETCURSEL, 0, 0);
+            SendMessageW(control, CB_SETDROPPEDWIDTH, kListDroppedWidth, 1);
+            break;
+        default:
+            if (planned.font == Font::Result) {
+                SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(resultFont), TRUE);
+            }
+            break;
+    }
+}
+
+}  // namespace
+
+void CreateControls(HWND parent, HINSTANCE instance) {
+    InitCommonControls();
+    CreateFormFonts();
+    for (const PlannedControl& planned : kControls) {
+        HWND control = CreateControl(planned, parent, instance);
+        if (HWND* slot = HandleSlotOf(planned.id)) *slot = control;
+        SetUpAfterCreation(planned, control);
+    }
+}
+
+}  // namespace kestavel::ui

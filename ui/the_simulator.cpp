@@ -1,0 +1,7 @@
+#include "ui/the_simulator.h"
+
+namespace kestavel::ui {
+
+SpeedSimulator theSimulator;
+
+}  // namespace kestavel::ui
