@@ -12,9 +12,8 @@ namespace kestavel {
 
 namespace {
 
-// The name the file system knows the path by: on Windows the path as it is; elsewhere the
-// backslash separators become slashes.
-std::string FileSystemPath(std::string path) {
+std::filesystem::path PathAsItIs(const std::string& cp932Path) {
+    std::string path = cp932Path;
 #ifndef _WIN32
     for (char& c : path) {
         if (c == '\\') c = '/';
@@ -22,6 +21,8 @@ std::string FileSystemPath(std::string path) {
 #endif
     return path;
 }
+
+RosterPathDecoder pathDecoder = PathAsItIs;
 
 bool IsBlankLine(const std::string& line) {
     for (char c : line) {
@@ -36,6 +37,8 @@ DropReason ReasonFor(const RosterLineFields& fields, const std::string& line) {
 }
 
 }  // namespace
+
+void SetRosterPathDecoder(RosterPathDecoder decoder) { pathDecoder = decoder ? decoder : PathAsItIs; }
 
 const char* DropReasonText(DropReason reason) {
     switch (reason) {
@@ -57,7 +60,7 @@ bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink
 bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageBoxSink& messageBox,
                     RosterLoadReport* report) {
     DebugPrint("%s\n", path);
-    const std::string fileSystemPath = FileSystemPath(path);
+    const std::filesystem::path fileSystemPath = pathDecoder(path);
     std::error_code error;
     std::ifstream file;
     // A directory opens as a stream on some systems but never holds a roster.

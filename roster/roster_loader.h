@@ -1,6 +1,7 @@
 #pragma once
 // Reading the roster file `speed.txt` into the simulator's roster table.
 
+#include <filesystem>
 #include <istream>
 #include <string>
 #include <vector>
@@ -43,6 +44,12 @@ bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink
 // The same for a file named by its own path; dropped lines are reported when `report` is given.
 bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageBoxSink& messageBox,
                     RosterLoadReport* report = nullptr);
+
+// How a path, in code page 932 bytes, names a file on this system. The Windows program reads
+// the bytes as code page 932 whatever the system's own code page is; the default here takes
+// them as they are, with backslashes as separators where the system uses slashes.
+using RosterPathDecoder = std::filesystem::path (*)(const std::string& cp932Path);
+void SetRosterPathDecoder(RosterPathDecoder decoder);
 
 // Reads the lines of an opened roster into the table, one pass to the end of the stream or
 // the first read error.

@@ -3,8 +3,12 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "roster/roster_list.h"
+#include "roster/roster_loader.h"
 #include "ui/combo_roster_list.h"
+#include "ui/cp932_text.h"
 #include "ui/current_directory.h"
 #include "ui/debugger_trace.h"
 #include "ui/main_window.h"
@@ -37,10 +41,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showMode) {
     ShowWindow(mainWindow, showMode);
     UpdateWindow(mainWindow);
 
-    RecordCurrentDirectory();
+    const std::string directory = RecordCurrentDirectory();
     ComboRosterList rosterList;
     OwnerlessMessageBox messageBox;
-    kestavel::LoadRosterAtStartup(theSimulator, currentDirectory, rosterList, messageBox);
+    kestavel::SetRosterPathDecoder(FileSystemPathFromCp932);
+    kestavel::LoadRosterAtStartup(theSimulator, directory.c_str(), rosterList, messageBox);
 
     return RunMessageLoop();
 }
