@@ -54,15 +54,7 @@ int RunExactEstimate(const Options& options) {
     CliForm form;
     if (percentGiven) {
         SetAllyFields(form, options);
-        int32_t kind = kMatchFirstStrike;
-        if (options.Has("--first-strike")) {
-            if (options.Has("--enemies")) throw UsageError("--first-strike estimates against one enemy: drop --enemies");
-            form.SetField(kFieldObservedFirstStrike, NumberField(options, "--first-strike"));
-        } else {
-            kind = kMatchShutOut;
-            form.SetField(kFieldShutOutEnemyCount, NumberField(options, "--enemies"));
-            form.SetField(kFieldObservedShutOut, NumberField(options, "--shut-out"));
-        }
+        const int32_t kind = SetEstimateFields(form, options);
         if (OnEstimateWith(s, form, kind, ExactSearch) != 0) return Refused(form.Label(kLabelEstimateStatus));
     } else {
         // The count in place of a percent: first strikes, or shut-outs of --enemies C.

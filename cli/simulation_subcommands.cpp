@@ -72,15 +72,7 @@ int RunEstimate(const std::vector<std::string>& args) {
     }
     CliForm form;
     SetAllyFields(form, options);
-    int32_t kind = kMatchFirstStrike;
-    if (options.Has("--first-strike")) {
-        if (options.Has("--enemies")) throw UsageError("--first-strike estimates against one enemy: drop --enemies");
-        form.SetField(kFieldObservedFirstStrike, NumberField(options, "--first-strike"));
-    } else {
-        kind = kMatchShutOut;
-        form.SetField(kFieldShutOutEnemyCount, NumberField(options, "--enemies"));
-        form.SetField(kFieldObservedShutOut, NumberField(options, "--shut-out"));
-    }
+    const int32_t kind = SetEstimateFields(form, options);
     auto simulator = MakeSimulator(options);
 
     if (isatty(STDERR_FILENO)) form.EchoToTerminal(kLabelEstimateStatus);

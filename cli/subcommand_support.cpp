@@ -8,6 +8,7 @@
 #include "cli/cp932_to_utf8.h"
 #include "cli/subcommands.h"
 #include "commands/control_ids.h"
+#include "engine/enemy_speed_estimation.h"
 
 namespace kestavel::cli {
 
@@ -16,6 +17,17 @@ void SetAllyFields(CliForm& form, const Options& options) {
     for (size_t n = 0; n < 5; ++n) {
         form.SetField(kFieldFirstAllySpeed + static_cast<int>(n), n < speeds.size() ? std::to_string(speeds[n]) : "");
     }
+}
+
+int32_t SetEstimateFields(CliForm& form, const Options& options) {
+    if (options.Has("--first-strike")) {
+        if (options.Has("--enemies")) throw UsageError("--first-strike estimates against one enemy: drop --enemies");
+        form.SetField(kFieldObservedFirstStrike, NumberField(options, "--first-strike"));
+        return kMatchFirstStrike;
+    }
+    form.SetField(kFieldShutOutEnemyCount, NumberField(options, "--enemies"));
+    form.SetField(kFieldObservedShutOut, NumberField(options, "--shut-out"));
+    return kMatchShutOut;
 }
 
 std::string NumberField(const Options& options, const std::string& name) {

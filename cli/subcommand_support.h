@@ -1,6 +1,7 @@
 #pragma once
 // What the subcommands share: filling the form from the options, and printing results.
 
+#include <cstdint>
 #include <string>
 
 #include "cli/cli_form.h"
@@ -10,6 +11,10 @@ namespace kestavel::cli {
 
 // The five ally fields: the values of --allies, then empty fields.
 void SetAllyFields(CliForm& form, const Options& options);
+
+// The estimation's own fields from --first-strike P, or --shut-out P and --enemies N (one of
+// them given); returns the estimation's kind.
+int32_t SetEstimateFields(CliForm& form, const Options& options);
 
 // The text of a field holding the strictly parsed 32-bit number of option `name`.
 std::string NumberField(const Options& options, const std::string& name);
