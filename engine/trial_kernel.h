@@ -20,6 +20,14 @@ constexpr uint32_t kTwisterLowerBits = 0x7FFFFFFFu;
 constexpr uint32_t kTemperMaskB = 0x9D2C5680u;
 constexpr uint32_t kTemperMaskC = 0xEFC60000u;
 
+// The twister's output for one word of its state.
+inline uint32_t TemperWord(uint32_t y) {
+    y ^= y >> 11;
+    y ^= (y << 7) & kTemperMaskB;
+    y ^= (y << 15) & kTemperMaskC;
+    return y ^ (y >> 18);
+}
+
 // ((r * 2^-32) * 0.4) + 0.6 equals (r * kFactorScale) + 0.6 bit for bit: r * 2^-32 is exact, and
 // scaling by a power of two commutes with rounding while every value stays a normal double.
 constexpr double kFactorScale = 0.4 * 0x1p-32;

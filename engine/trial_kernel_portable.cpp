@@ -6,13 +6,6 @@ namespace kestavel {
 
 namespace {
 
-uint32_t Temper(uint32_t y) {
-    y ^= y >> 11;
-    y ^= (y << 7) & kTemperMaskB;
-    y ^= (y << 15) & kTemperMaskC;
-    return y ^ (y >> 18);
-}
-
 double Initiative(uint32_t r, double speed) { return ((static_cast<double>(r) * kFactorScale) + kFactorOffset) * speed; }
 
 void Extend(uint32_t* words, size_t from, size_t to) {
@@ -27,16 +20,16 @@ WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) 
     for (int t = 0; t < trials; ++t, words += shape.stride) {
         double allyBest = 0;
         for (int a = 0; a < shape.activeAllyCount; ++a) {
-            const double x = Initiative(Temper(words[shape.allyOffset[a]]), shape.allySpeed[a]);
+            const double x = Initiative(TemperWord(words[shape.allyOffset[a]]), shape.allySpeed[a]);
             if (x > allyBest) allyBest = x;
         }
         // The factor never falls as the output grows, so the largest output gives the best
         // enemy when the speed is not negative; when it is, no enemy rises above 0 and the
         // clamp below gives that 0 whichever output is used.
-        const uint32_t first = Temper(words[5]);
+        const uint32_t first = TemperWord(words[5]);
         uint32_t largest = first;
         for (int j = 1; j < shape.enemyCount; ++j) {
-            const uint32_t r = Temper(words[5 + j]);
+            const uint32_t r = TemperWord(words[5 + j]);
             if (r > largest) largest = r;
         }
         double enemyBest = Initiative(largest, shape.enemySpeed);

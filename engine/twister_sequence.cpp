@@ -77,13 +77,6 @@ void TwisterSequence::Refill(const TrialKernel& kernel) {
 
 namespace {
 
-uint32_t Tempered(uint32_t y) {
-    y ^= y >> 11;
-    y ^= (y << 7) & kTemperMaskB;
-    y ^= (y << 15) & kTemperMaskC;
-    return y ^ (y >> 18);
-}
-
 bool CheckStateRoundTrip() {
     std::mt19937 engine(20240517u);
     engine.discard(1000);
@@ -92,7 +85,7 @@ bool CheckStateRoundTrip() {
     std::mt19937 copy = engine;
     for (int i = 0; i < 3 * kTwisterWords; ++i) {
         if (sequence->Available() == 0) sequence->Refill(PortableKernel());
-        if (Tempered(*sequence->Next()) != static_cast<uint32_t>(copy())) return false;
+        if (TemperWord(*sequence->Next()) != static_cast<uint32_t>(copy())) return false;
         sequence->Take(1);
     }
     std::mt19937 stored;
