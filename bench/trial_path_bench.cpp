@@ -12,7 +12,7 @@
 
 #include "engine/enemy_speed_estimation.h"
 #include "engine/speed_simulator.h"
-#include "engine/trial_path.h"
+#include "engine/trials/trial_path.h"
 #include "engine/trial_run.h"
 
 namespace {

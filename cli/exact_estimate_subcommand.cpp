@@ -11,8 +11,8 @@
 #include "commands/control_ids.h"
 #include "commands/estimate_command.h"
 #include "engine/enemy_speed_estimation.h"
-#include "engine/exact_estimation.h"
-#include "engine/observed_count_fit.h"
+#include "engine/exact/exact_estimation.h"
+#include "engine/exact/observed_count_fit.h"
 #include "engine/trial_run.h"
 
 namespace kestavel::cli {

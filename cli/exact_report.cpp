@@ -1,6 +1,6 @@
 #include "cli/exact_report.h"
 
-#include "engine/text_format.h"
+#include "engine/text/text_format.h"
 
 namespace kestavel::cli {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "engine/binomial_interval.h"
+#include "engine/exact/binomial_interval.h"
 
 namespace kestavel::cli {
 

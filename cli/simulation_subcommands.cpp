@@ -18,7 +18,7 @@
 #include "commands/estimate_command.h"
 #include "commands/rate_command.h"
 #include "engine/enemy_speed_estimation.h"
-#include "engine/exact_rates.h"
+#include "engine/exact/exact_rates.h"
 #include "engine/speed_simulator.h"
 
 namespace kestavel::cli {

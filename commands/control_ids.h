@@ -29,8 +29,6 @@ enum ControlId : int {
     kButtonCalculate = 5000,
     kButtonEstimateFirstStrike = 5001,
     kButtonEstimateShutOut = 5002,
-
-    kMenuQuit = 111,
 };
 
 }  // namespace kestavel

@@ -2,7 +2,8 @@
 
 #include "commands/control_ids.h"
 #include "commands/field_number.h"
-#include "engine/text_format.h"
+#include "commands/messages.h"
+#include "engine/text/text_format.h"
 #include "engine/trial_run.h"
 
 namespace kestavel {
@@ -16,17 +17,17 @@ int32_t OnCalculate(SpeedSimulator& s, Form& form) {
 
     switch (CalculateRates(s)) {
         case kRateEnemySpeedInvalid:
-            form.WriteText(kLabelShutOutResult, "敵の素早さが不正な値です");
+            form.WriteText(kLabelShutOutResult, messages::kEnemySpeedInvalid);
             return 1;
         case kRateEnemyCountInvalid:
-            form.WriteText(kLabelShutOutResult, "敵の数が不正な値です");
+            form.WriteText(kLabelShutOutResult, messages::kEnemyCountInvalid);
             return 1;
         default:
             break;
     }
     form.WriteText(kLabelShutOutResult,
-                   FormatText(kTextBufferSize, "%d体 完封率: %.1f％", {s.enemyCount, s.winsAll / 1000.0}));
-    form.WriteText(kLabelFirstStrikeResult, FormatText(kTextBufferSize, "個別先制率: %.1f％", {s.winsFirst / 1000.0}));
+                   FormatText(kTextBufferSize, messages::kShutOutResult, {s.enemyCount, s.winsAll / 1000.0}));
+    form.WriteText(kLabelFirstStrikeResult, FormatText(kTextBufferSize, messages::kFirstStrikeResult, {s.winsFirst / 1000.0}));
     return 0;
 }
 

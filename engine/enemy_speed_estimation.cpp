@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "engine/debug_trace.h"
-#include "engine/text_format.h"
+#include "commands/messages.h"
+#include "engine/text/debug_trace.h"
+#include "engine/text/text_format.h"
 #include "engine/trial_run.h"
-#include "engine/trial_session.h"
+#include "engine/trials/trial_session.h"
 
 namespace kestavel {
 
@@ -17,6 +18,10 @@ double BestAllySpeed(const SpeedSimulator& s) {
 }
 
 CandidateRange CandidateRangeFor(double bestAlly) {
+    // Beyond these bounds the range is capped anyway; inside them the conversions below are
+    // defined (a double far beyond int32's range, or NaN, converts to no value at all).
+    if (!(bestAlly > 0)) bestAlly = 0;
+    if (bestAlly > 1000) bestAlly = 1000;
     CandidateRange range{};
     range.lowerSpeed = static_cast<int32_t>(bestAlly * 0.6);
     if (range.lowerSpeed < 1) range.lowerSpeed = 1;
@@ -27,7 +32,7 @@ CandidateRange CandidateRangeFor(double bestAlly) {
 
 int32_t EstimateEnemySpeed(SpeedSimulator& s, int32_t kind, ProgressSink& progressLabel) {
     if (kind != kMatchFirstStrike && kind != kMatchShutOut) return kEstimateKindInvalid;
-    if (s.enemyCount < 1 || s.enemyCount > 9) return kEstimateEnemyCountInvalid;
+    if (s.enemyCount < 1 || s.enemyCount > kMaxEnemyCount) return kEstimateEnemyCountInvalid;
     const double bestAlly = BestAllySpeed(s);
     if (bestAlly < 1 || bestAlly > kHighestCandidateSpeed) return kEstimateAllySpeedInvalid;
 
@@ -49,14 +54,14 @@ int32_t EstimateEnemySpeed(SpeedSimulator& s, int32_t kind, ProgressSink& progre
         s.candidateSpeed = speed;
         session.Run(s.candidateSpeed);
         const double progress = ((speed - range.lowerSpeed + 1) * 100.0) / (range.upperSpeed - range.lowerSpeed + 1);
-        progressLabel.ReplaceText(FormatText(kTextBufferSize, "計算中: %.1f％", {progress}));
+        progressLabel.ReplaceText(FormatText(kTextBufferSize, messages::kEstimateProgress, {progress}));
         const double distance = std::fabs(target * 1000 - *count);
         if (bestDistance >= distance) {
             bestDistance = distance;
             s.bestSpeed = s.candidateSpeed;
         }
     }
-    progressLabel.ReplaceText("表示準備中...");
+    progressLabel.ReplaceText(messages::kEstimatePreparingTable);
 
     for (int i = 0; i < kTableRows; ++i) {
         const int32_t rowSpeed = static_cast<int32_t>(s.bestSpeed) - 2 + i;

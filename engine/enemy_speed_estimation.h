@@ -21,9 +21,9 @@ enum EstimateCode : int32_t {
 };
 
 constexpr int32_t kHighestCandidateSpeed = 199;
-constexpr int kTableRows = 5;
 
-// The candidate enemy speeds for a party whose best speed is `bestAlly`.
+// The candidate enemy speeds for a party whose best speed is `bestAlly`: any double, NaN and
+// the infinities included (taken as 0 and as very fast).
 struct CandidateRange {
     int32_t lowerSpeed;
     int32_t upperSpeed;

@@ -6,9 +6,13 @@
 #include <cstdint>
 #include <random>
 
+#include "engine/trial_limits.h"
 #include "roster/roster_table.h"
 
 namespace kestavel {
+
+// The estimation's table: the best speed and two neighbours on either side.
+constexpr int kTableRows = 5;
 
 struct SpeedSimulator {
     // Seeds the engine with one value from `randomDevice`.
@@ -22,7 +26,7 @@ struct SpeedSimulator {
     SpeedSimulator& operator=(const SpeedSimulator&) = delete;
 
     int32_t enemyCount;
-    double allySpeed[5];
+    double allySpeed[kAllyCount];
     double enemySpeed;
     double candidateSpeed;
     double bestSpeed;
@@ -32,9 +36,9 @@ struct SpeedSimulator {
     double winsFirst;
     double targetAllRate;
     double targetFirstRate;
-    int32_t rowSpeed[5];
-    double rowAllRate[5];
-    double rowFirstRate[5];
+    int32_t rowSpeed[kTableRows];
+    double rowAllRate[kTableRows];
+    double rowFirstRate[kTableRows];
     RosterTable roster;
 };
 

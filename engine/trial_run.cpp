@@ -1,7 +1,7 @@
 #include "engine/trial_run.h"
 
-#include "engine/debug_trace.h"
-#include "engine/trial_session.h"
+#include "engine/text/debug_trace.h"
+#include "engine/trials/trial_session.h"
 
 namespace kestavel {
 

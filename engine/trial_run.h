@@ -4,18 +4,15 @@
 #include <cstdint>
 
 #include "engine/speed_simulator.h"
+#include "engine/trial_limits.h"
 
 namespace kestavel {
-
-constexpr int kTrialsPerRun = 100000;
-constexpr int kAllyCount = 5;
-constexpr int kMaxEnemyCount = 9;
 
 // 100000 trials against `enemyCount` enemies of speed `runEnemySpeed`. Each trial draws the
 // five allies' factors first, then the enemies' in order. Leaves in `winsAll` the trials in
 // which the best ally beat every enemy, in `winsFirst` those in which it beat the first
 // enemy; ties lose. The caller keeps `enemyCount` within 1 to 9 (otherwise nothing is drawn
-// and both counts are 0). Done by the active trial path (trial_path.h); every path gives the
+// and both counts are 0). Done by the active trial path (trials/trial_path.h); every path gives the
 // same counts and leaves the engine at the same position.
 void RunTrials(SpeedSimulator& simulator, double runEnemySpeed);
 

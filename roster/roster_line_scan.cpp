@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "engine/number_text.h"
+#include "engine/text/number_text.h"
 
 namespace kestavel {
 

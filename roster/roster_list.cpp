@@ -1,7 +1,8 @@
 #include "roster/roster_list.h"
 
 #include "commands/control_ids.h"
-#include "engine/text_format.h"
+#include "commands/messages.h"
+#include "engine/text/text_format.h"
 #include "roster/roster_loader.h"
 
 namespace kestavel {
@@ -17,16 +18,16 @@ std::string EntryText(const RosterTable& table, int32_t row) {
 
 }  // namespace
 
-int LoadRosterAtStartup(SpeedSimulator& simulator, const char* currentDirectory, RosterListView& list,
-                        MessageBoxSink& messageBox) {
-    LoadRoster(simulator, std::string(currentDirectory ? currentDirectory : ""), messageBox);
+int LoadRosterAtStartup(SpeedSimulator& simulator, const std::string& currentDirectory, RosterListView& list,
+                        MessageBoxSink& messageBox, const FilePathDecoder& decoder) {
+    LoadRoster(simulator, currentDirectory, messageBox, decoder);
     FillRosterList(simulator, list);
     return 0;
 }
 
 void FillRosterList(const SpeedSimulator& simulator, RosterListView& list) {
     list.ResetContent();
-    list.AddEntry("すばやさを検索");
+    list.AddEntry(messages::kRosterPlaceholder);
     const RosterTable& table = simulator.roster;
     for (int32_t row = 0; row < table.rowCount; ++row) list.AddEntry(EntryText(table, row));
     list.SetSelection(0);

@@ -7,6 +7,7 @@
 #include "commands/form.h"
 #include "engine/speed_simulator.h"
 #include "roster/message_box_sink.h"
+#include "roster/roster_loader.h"
 
 namespace kestavel {
 
@@ -20,10 +21,10 @@ public:
     virtual int GetSelection() = 0;                        // the current choice; -1 for none
 };
 
-// Loads the roster from `currentDirectory` (a zero-terminated path) and fills the list,
-// whether or not the file could be read. Returns 0.
-int LoadRosterAtStartup(SpeedSimulator& simulator, const char* currentDirectory, RosterListView& list,
-                        MessageBoxSink& messageBox);
+// Loads the roster from `currentDirectory` and fills the list, whether or not the file could
+// be read. Returns 0.
+int LoadRosterAtStartup(SpeedSimulator& simulator, const std::string& currentDirectory, RosterListView& list,
+                        MessageBoxSink& messageBox, const FilePathDecoder& decoder = BytesAsPath());
 
 // The placeholder "すばやさを検索", then one entry per roster row; the placeholder is shown.
 void FillRosterList(const SpeedSimulator& simulator, RosterListView& list);

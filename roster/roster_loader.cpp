@@ -4,25 +4,29 @@
 #include <fstream>
 #include <system_error>
 
-#include "engine/debug_trace.h"
-#include "engine/number_text.h"
+#include "commands/messages.h"
+#include "engine/text/debug_trace.h"
+#include "engine/text/number_text.h"
 #include "roster/roster_line_scan.h"
 
 namespace kestavel {
 
 namespace {
 
-std::filesystem::path PathAsItIs(const std::string& cp932Path) {
-    std::string path = cp932Path;
-#ifndef _WIN32
-    for (char& c : path) {
-        if (c == '\\') c = '/';
-    }
-#endif
-    return path;
-}
+class PathFromBytes final : public FilePathDecoder {
+public:
+    std::filesystem::path PathOf(const std::string& cp932Path) const override { return cp932Path; }
+};
 
-RosterPathDecoder pathDecoder = PathAsItIs;
+// Between the directory and the file name the trace shows a backslash, as Windows writes it.
+// Where the system's separator is a slash, a backslash is an ordinary character of a name, so
+// only the one the loader adds becomes a slash there.
+constexpr const char* kRosterFileName = "speed.txt";
+#ifdef _WIN32
+constexpr char kSystemSeparator = '\\';
+#else
+constexpr char kSystemSeparator = '/';
+#endif
 
 bool IsBlankLine(const std::string& line) {
     for (char c : line) {
@@ -38,7 +42,10 @@ DropReason ReasonFor(const RosterLineFields& fields, const std::string& line) {
 
 }  // namespace
 
-void SetRosterPathDecoder(RosterPathDecoder decoder) { pathDecoder = decoder ? decoder : PathAsItIs; }
+const FilePathDecoder& BytesAsPath() {
+    static const PathFromBytes decoder;
+    return decoder;
+}
 
 const char* DropReasonText(DropReason reason) {
     switch (reason) {
@@ -51,27 +58,37 @@ const char* DropReasonText(DropReason reason) {
     return "";
 }
 
-std::string RosterPathFor(const std::string& directory) { return directory + "\\speed.txt"; }
+std::string RosterPathFor(const std::string& directory) { return directory + "\\" + kRosterFileName; }
 
-bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink& messageBox) {
-    return LoadRosterFile(simulator, RosterPathFor(directory), messageBox);
-}
+namespace {
 
-bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageBoxSink& messageBox,
-                    RosterLoadReport* report) {
-    DebugPrint("%s\n", path);
-    const std::filesystem::path fileSystemPath = pathDecoder(path);
+bool LoadFrom(SpeedSimulator& simulator, const std::string& tracedPath, const std::filesystem::path& fileSystemPath,
+              MessageBoxSink& messageBox, RosterLoadReport* report) {
+    DebugPrint("%s\n", tracedPath);
     std::error_code error;
     std::ifstream file;
     // A directory opens as a stream on some systems but never holds a roster.
     if (!std::filesystem::is_directory(fileSystemPath, error)) file.open(fileSystemPath, std::ios::binary);
     if (!file.is_open() || file.fail()) {
-        messageBox.ShowMessage("file:speed.txt 読み込み失敗", "error!!");
+        messageBox.ShowMessage(messages::kRosterOpenFailed, messages::kRosterOpenFailedCaption);
         return true;
     }
 
     ReadRosterLines(simulator.roster, file, report);
     return false;
+}
+
+}  // namespace
+
+bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink& messageBox,
+                const FilePathDecoder& decoder) {
+    const std::string systemPath = directory + kSystemSeparator + kRosterFileName;
+    return LoadFrom(simulator, RosterPathFor(directory), decoder.PathOf(systemPath), messageBox, nullptr);
+}
+
+bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageBoxSink& messageBox,
+                    RosterLoadReport* report, const FilePathDecoder& decoder) {
+    return LoadFrom(simulator, path, decoder.PathOf(path), messageBox, report);
 }
 
 void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* report) {

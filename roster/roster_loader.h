@@ -36,20 +36,26 @@ struct RosterLoadReport {
 // the directory already ends with one).
 std::string RosterPathFor(const std::string& directory);
 
-// Reads `directory` + "\speed.txt" into `simulator.roster`, which must be in its reset state.
-// Returns true when the file failed to open (after telling the user through `messageBox`),
-// false otherwise, also when the file held no usable line.
-bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink& messageBox);
+// How a path, in code page 932 bytes, names a file on this system. The Windows program reads
+// the bytes as code page 932 whatever the system's own code page is.
+class FilePathDecoder {
+public:
+    virtual ~FilePathDecoder() = default;
+    virtual std::filesystem::path PathOf(const std::string& cp932Path) const = 0;
+};
+
+// The bytes as they are: how the native programs name files.
+const FilePathDecoder& BytesAsPath();
+
+// Reads the roster file of `directory` (see RosterPathFor) into `simulator.roster`, filling
+// rows from 0 upward. Returns true when the file failed to open (after telling the user
+// through `messageBox`), false otherwise, also when the file held no usable line.
+bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink& messageBox,
+                const FilePathDecoder& decoder = BytesAsPath());
 
 // The same for a file named by its own path; dropped lines are reported when `report` is given.
 bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageBoxSink& messageBox,
-                    RosterLoadReport* report = nullptr);
-
-// How a path, in code page 932 bytes, names a file on this system. The Windows program reads
-// the bytes as code page 932 whatever the system's own code page is; the default here takes
-// them as they are, with backslashes as separators where the system uses slashes.
-using RosterPathDecoder = std::filesystem::path (*)(const std::string& cp932Path);
-void SetRosterPathDecoder(RosterPathDecoder decoder);
+                    RosterLoadReport* report = nullptr, const FilePathDecoder& decoder = BytesAsPath());
 
 // Reads the lines of an opened roster into the table, one pass to the end of the stream or
 // the first read error.

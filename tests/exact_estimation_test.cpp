@@ -7,8 +7,8 @@
 #include "commands/control_ids.h"
 #include "commands/estimate_command.h"
 #include "engine/enemy_speed_estimation.h"
-#include "engine/exact_estimation.h"
-#include "engine/exact_rates.h"
+#include "engine/exact/exact_estimation.h"
+#include "engine/exact/exact_rates.h"
 #include "fakes.h"
 
 namespace kestavel {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "engine/exact_rates.h"
+#include "engine/exact/exact_rates.h"
 #include "engine/speed_simulator.h"
 #include "engine/trial_run.h"
 

@@ -1,14 +1,15 @@
 #pragma once
-// Stand-ins for the window: a form of texts by identifier, a progress sink and a trace that
-// remember what they were given.
+// Stand-ins for the window: a form of texts by identifier, a progress sink, a message box and a
+// trace that remember what they were given.
 
 #include <map>
 #include <string>
 #include <vector>
 
 #include "commands/form.h"
-#include "engine/debug_trace.h"
+#include "engine/text/debug_trace.h"
 #include "engine/progress_sink.h"
+#include "roster/message_box_sink.h"
 
 namespace kestavel::testing {
 
@@ -34,15 +35,23 @@ public:
     void ReplaceText(const std::string& text) override { texts.push_back(text); }
 };
 
-// Collects the trace lines while it lives.
-class TraceCapture {
+// Remembers every message box it was asked to show, text and caption.
+class RecordingMessageBox final : public MessageBoxSink {
 public:
-    TraceCapture() : previous_(SetTraceSink([this](std::string_view line) { lines.emplace_back(line); })) {}
-    ~TraceCapture() { SetTraceSink(previous_); }
+    std::vector<std::pair<std::string, std::string>> shown;
+    void ShowMessage(const std::string& text, const std::string& caption) override { shown.emplace_back(text, caption); }
+};
+
+// Collects the trace lines while it lives.
+class TraceCapture final : public TraceSink {
+public:
+    TraceCapture() : previous_(SetTraceSink(this)) {}
+    ~TraceCapture() override { SetTraceSink(previous_); }
+    void WriteLine(std::string_view line) override { lines.emplace_back(line); }
     std::vector<std::string> lines;
 
 private:
-    TraceSink previous_;
+    TraceSink* previous_;
 };
 
 }  // namespace kestavel::testing

@@ -93,12 +93,6 @@ TEST(RosterLineScan, TextHoldersAtTheirLimits) {
     EXPECT_STREQ(f.name, "");
 }
 
-class RecordingMessageBox : public MessageBoxSink {
-public:
-    int shown = 0;
-    void ShowMessage(const std::string&, const std::string&) override { ++shown; }
-};
-
 class NoList : public RosterListView {
 public:
     int entries = 0;
@@ -118,10 +112,10 @@ TEST(HostileRosterPath, LongDirectoriesAndUnreadableFiles) {
         std::filesystem::create_directories(dir);
         std::ofstream(dir + "/speed.txt") << "l n 1 " << length << "\n";
         auto s = std::make_unique<SpeedSimulator>(1u);
-        RecordingMessageBox messageBox;
+        testing::RecordingMessageBox messageBox;
         NoList list;
         LoadRosterAtStartup(*s, dir.c_str(), list, messageBox);
-        EXPECT_EQ(messageBox.shown, 0);
+        EXPECT_TRUE(messageBox.shown.empty());
         ASSERT_EQ(s->roster.rowCount, 1);
         EXPECT_EQ(s->roster.speed[0], static_cast<int32_t>(length));
         EXPECT_EQ(list.entries, 2);
@@ -133,15 +127,15 @@ TEST(HostileRosterPath, LongDirectoriesAndUnreadableFiles) {
         std::ofstream(base / "speed.txt") << "l n 1 1\n";
         std::filesystem::permissions(base / "speed.txt", std::filesystem::perms::none);
         auto s = std::make_unique<SpeedSimulator>(1u);
-        RecordingMessageBox messageBox;
+        testing::RecordingMessageBox messageBox;
         EXPECT_TRUE(LoadRoster(*s, base.string(), messageBox));
-        EXPECT_EQ(messageBox.shown, 1);
+        EXPECT_EQ(messageBox.shown.size(), 1u);
         std::filesystem::remove_all(base);
     }
     auto s = std::make_unique<SpeedSimulator>(1u);
-    RecordingMessageBox messageBox;
+    testing::RecordingMessageBox messageBox;
     EXPECT_TRUE(LoadRoster(*s, "/proc/self/status", messageBox));  // a file where a directory should be
-    EXPECT_EQ(messageBox.shown, 1);
+    EXPECT_EQ(messageBox.shown.size(), 1u);
 }
 
 }  // namespace

@@ -5,9 +5,9 @@
 #include <cmath>
 #include <memory>
 
-#include "engine/binomial_interval.h"
-#include "engine/exact_rates.h"
-#include "engine/observed_count_fit.h"
+#include "engine/exact/binomial_interval.h"
+#include "engine/exact/exact_rates.h"
+#include "engine/exact/observed_count_fit.h"
 
 namespace kestavel {
 namespace {

@@ -15,12 +15,6 @@
 namespace kestavel {
 namespace {
 
-class RecordingMessageBox : public MessageBoxSink {
-public:
-    std::vector<std::pair<std::string, std::string>> shown;
-    void ShowMessage(const std::string& text, const std::string& caption) override { shown.emplace_back(text, caption); }
-};
-
 class FakeList : public RosterListView {
 public:
     std::vector<std::string> entries{"すばやさを検索"};
@@ -35,7 +29,7 @@ class RosterFile : public ::testing::Test {
 protected:
     std::filesystem::path dir;
     std::unique_ptr<SpeedSimulator> s = std::make_unique<SpeedSimulator>(1u);
-    RecordingMessageBox messageBox;
+    testing::RecordingMessageBox messageBox;
     RosterLoadReport report;
 
     void SetUp() override {
@@ -49,7 +43,7 @@ protected:
     // Writes speed.txt and loads it; returns the loader's result.
     bool Load(const std::string& content) {
         std::ofstream(dir / "speed.txt", std::ios::binary) << content;
-        return LoadRosterFile(*s, RosterPathFor(dir.string()), messageBox, &report);
+        return LoadRosterFile(*s, (dir / "speed.txt").string(), messageBox, &report);
     }
 
     std::string Row(int i) const {
@@ -192,6 +186,22 @@ TEST_F(RosterFile, TheListShowsEveryRowAndCopiesTheChosenSpeed) {
     list.selection = 0;
     OnRosterSelected(*s, list, form);
     EXPECT_EQ(form.texts[kFieldEnemySpeed], "9");
+}
+
+// Where a backslash is an ordinary character of a name, the directory keeps it: only the
+// separator the loader adds becomes the system's, while the trace shows the path as Windows would.
+TEST_F(RosterFile, ADirectoryNameMayHoldABackslash) {
+    if (std::filesystem::path::preferred_separator == '\\') GTEST_SKIP() << "a backslash separates here";
+    const std::filesystem::path odd = dir / "a\\b";
+    std::filesystem::create_directories(odd);
+    std::ofstream(odd / "speed.txt", std::ios::binary) << "X Y 3 42\n";
+    FakeList list;
+    testing::TraceCapture trace;
+    EXPECT_EQ(LoadRosterAtStartup(*s, odd.string(), list, messageBox), 0);
+    EXPECT_TRUE(messageBox.shown.empty());
+    EXPECT_EQ(list.entries, (std::vector<std::string>{"すばやさを検索", "X3) Y"}));
+    ASSERT_FALSE(trace.lines.empty());
+    EXPECT_EQ(trace.lines[0], odd.string() + "\\speed.txt\n");
 }
 
 TEST_F(RosterFile, AFailedLoadStillOffersThePlaceholder) {

@@ -4,9 +4,9 @@
 
 #include <climits>
 
-#include "engine/debug_trace.h"
-#include "engine/number_text.h"
-#include "engine/text_format.h"
+#include "engine/text/debug_trace.h"
+#include "engine/text/number_text.h"
+#include "engine/text/text_format.h"
 #include "fakes.h"
 
 namespace kestavel {
@@ -40,6 +40,8 @@ TEST(FormatFixed, IsTheExactValueRoundedHalfToEven) {
     EXPECT_EQ(FormatFixed(2.5, 0), "2");
     EXPECT_EQ(FormatFixed(3.5, 0), "4");
     EXPECT_EQ(FormatFixed(99.95, 1), "100.0");   // carries into a new digit
+    EXPECT_EQ(FormatFixed(0.05, 1), "0.1");      // stored a little above the tie
+    EXPECT_EQ(FormatFixed(100000 / 1000.0, 1), "100.0");
     EXPECT_EQ(FormatFixed(100.0, 1), "100.0");
     EXPECT_EQ(FormatFixed(0.0, 1), "0.0");
     EXPECT_EQ(FormatFixed(-0.0, 1), "-0.0");

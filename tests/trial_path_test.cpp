@@ -3,15 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <vector>
 
 #include "engine/enemy_speed_estimation.h"
 #include "engine/speed_simulator.h"
-#include "engine/trial_path.h"
+#include "engine/trials/trial_path.h"
 #include "engine/trial_run.h"
-#include "engine/trial_session.h"
+#include "engine/trials/trial_session.h"
 #include "fakes.h"
 #include "reference_model.h"
 
@@ -79,6 +81,7 @@ TEST_P(OnTrialPath, RunsEqualTheReferenceLoop) {
                 ASSERT_EQ(s->winsAll, expected.winsAll) << "seed " << seed << " enemies " << enemies;
                 ASSERT_EQ(s->winsFirst, expected.winsFirst) << "seed " << seed << " enemies " << enemies;
                 ASSERT_EQ(*s->engine, engine) << "seed " << seed << " enemies " << enemies;
+                ASSERT_EQ(LastRunTrialPath(), GetParam()) << "the run fell back to another path";
             }
         }
     }
@@ -95,6 +98,7 @@ TEST_P(OnTrialPath, SessionsMixFastAndPlainRuns) {
         TrialSession session(*s);
         for (double speed : {60.0, nan, 75.0, 1.0, nan}) {
             session.Run(speed);
+            EXPECT_EQ(LastRunTrialPath(), std::isnan(speed) ? TrialPath::kPlain : GetParam()) << speed;
             const reference::Counts expected = reference::Run(engine, allies, speed, 4);
             ASSERT_EQ(s->winsAll, expected.winsAll) << speed;
             ASSERT_EQ(s->winsFirst, expected.winsFirst) << speed;
@@ -121,7 +125,7 @@ struct EstimateCase {
     double target;
 };
 
-void ExpectEstimateEqualsReference(const EstimateCase& c, uint32_t seed) {
+void ExpectEstimateEqualsReference(const EstimateCase& c, uint32_t seed, TrialPath path) {
     auto s = Seeded(seed, c.allies, c.enemyCount);
     s->targetFirstRate = c.target;
     s->targetAllRate = c.target;
@@ -136,6 +140,7 @@ void ExpectEstimateEqualsReference(const EstimateCase& c, uint32_t seed) {
         EXPECT_EQ(s->rowFirstRate[i], expected.rows[i].winsFirst / 1000.0) << "row " << i;
     }
     EXPECT_EQ(*s->engine, engine) << "seed " << seed;
+    EXPECT_EQ(LastRunTrialPath(), path) << "the estimation fell back to another path";
 }
 
 TEST_P(OnTrialPath, EstimationsEqualTheReference) {
@@ -148,7 +153,7 @@ TEST_P(OnTrialPath, EstimationsEqualTheReference) {
         {{199, 0, 0, 0, 0}, 3, 2, 99},  // rows above 199
     };
     uint32_t seed = 900;
-    for (const EstimateCase& c : cases) ExpectEstimateEqualsReference(c, seed++);
+    for (const EstimateCase& c : cases) ExpectEstimateEqualsReference(c, seed++, GetParam());
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryPath, OnTrialPath, ::testing::ValuesIn(kEveryPath), PathName);
@@ -157,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(EveryPath, OnTrialPath, ::testing::ValuesIn(kEveryPath)
 TEST(FastestTrialPath, HeaviestEstimationEqualsTheReference) {
     EXPECT_TRUE(TrialPathSupported(FastestTrialPath()));
     EXPECT_EQ(ActiveTrialPath(), FastestTrialPath());
-    ExpectEstimateEqualsReference({{119, 100, 90, 80, 70}, 9, 2, 50}, 31337);
+    ExpectEstimateEqualsReference({{119, 100, 90, 80, 70}, 9, 2, 50}, 31337, FastestTrialPath());
 }
 
 TEST(TrialPathChoice, RefusesAPathThisCpuCannotRun) {
@@ -170,6 +175,24 @@ TEST(TrialPathChoice, RefusesAPathThisCpuCannotRun) {
     EXPECT_TRUE(TrialPathSupported(TrialPath::kPlain));
     EXPECT_TRUE(TrialPathSupported(TrialPath::kPortable));
     ChooseTrialPath(active);
+}
+
+// The names that KESTAVEL_TRIAL_PATH and the benchmarks use lead back to their paths, every
+// path is listed once, and the fastest supported one comes first.
+TEST(TrialPathChoice, NamesAndListAgree) {
+    std::vector<TrialPath> listed(AllTrialPaths().begin(), AllTrialPaths().end());
+    std::vector<TrialPath> every(std::begin(kEveryPath), std::end(kEveryPath));
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, every);
+    for (TrialPath path : kEveryPath) EXPECT_EQ(TrialPathNamed(TrialPathName(path)), path) << TrialPathName(path);
+    EXPECT_EQ(TrialPathNamed("AVX2"), std::nullopt);
+    EXPECT_EQ(TrialPathNamed(""), std::nullopt);
+    for (TrialPath path : AllTrialPaths()) {
+        if (TrialPathSupported(path)) {
+            EXPECT_EQ(path, FastestTrialPath());
+            break;
+        }
+    }
 }
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <memory>
 #include <random>
 
-#include "engine/trial_kernel.h"
-#include "engine/twister_sequence.h"
+#include "engine/trials/trial_kernel.h"
+#include "engine/trials/twister_sequence.h"
 
 namespace kestavel {
 namespace {
@@ -22,9 +22,10 @@ uint32_t Tempered(uint32_t y) {
 TEST(TwisterSequence, ReadsThisLibrarysEngineState) { EXPECT_TRUE(TwisterStateUnderstood()); }
 
 // From engine positions at the start, inside and at the end of a block, words are taken in
-// steps that cross several refills; the words and the engine handed back match plain draws.
+// steps that cross several refills; the words and the engine handed back, through its state
+// text and by drawing, match plain draws.
 TEST(TwisterSequence, FollowsTheEngineAndHandsItBackWithEveryKernel) {
-    for (TrialPath path : {TrialPath::kPortable, TrialPath::kAvx2, TrialPath::kAvx512}) {
+    for (TrialPath path : AllTrialPaths()) {
         const TrialKernel* kernel = KernelFor(path);
         if (kernel == nullptr || !TrialPathSupported(path)) continue;
         SCOPED_TRACE(TrialPathName(path));
@@ -43,6 +44,9 @@ TEST(TwisterSequence, FollowsTheEngineAndHandsItBackWithEveryKernel) {
                 }
                 sequence->Take(step);
             }
+            std::mt19937 drawn;
+            sequence->StoreByDrawing(drawn);
+            ASSERT_EQ(drawn, expected) << "drawn, after skipping " << skipped;
             sequence->Store(engine);
             ASSERT_EQ(engine, expected) << "after skipping " << skipped;
         }
@@ -55,7 +59,7 @@ TEST(TwisterSequence, LeavesTheEngineAloneWhenNothingWasTaken) {
     const std::mt19937 before = engine;
     auto sequence = std::make_unique<TwisterSequence>();
     ASSERT_TRUE(sequence->Load(engine));
-    sequence->Refill(PortableKernel());
+    sequence->Refill(*PortableKernel());
     sequence->Store(engine);
     EXPECT_EQ(engine, before);
 }

@@ -4,7 +4,20 @@
 
 #include <windows.h>
 
+#include "commands/form.h"
+#include "engine/speed_simulator.h"
+#include "roster/roster_list.h"
+
 namespace kestavel::ui {
+
+// What the commands work on; WinMain builds them and connects them before the window exists.
+struct CommandTargets {
+    SpeedSimulator& simulator;
+    Form& form;
+    RosterListView& rosterList;
+};
+
+void ConnectCommands(CommandTargets& targets);
 
 void RouteCommand(HWND window, WPARAM wParam, LPARAM lParam);
 

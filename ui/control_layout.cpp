@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "commands/messages.h"
 #include "ui/control_handles.h"
 #include "ui/cp932_text.h"
 #include "ui/form_fonts.h"
@@ -40,8 +41,8 @@ constexpr int kRateMax = 99;
 
 // In creation order, which is also the order of keyboard navigation.
 const PlannedControl kControls[] = {
-    {900, Kind::GroupBox, "味方情報", kGroupBoxStyle, 0, 5, 5, 650, 95, Font::Default, 0, 0},
-    {1000, Kind::Label, "すばやさ １人目 　２人目 　３人目　 ４人目　 ５人目", kLabelStyle, 0, 10, 30, 500, 20,
+    {900, Kind::GroupBox, messages::kPartyGroup, kGroupBoxStyle, 0, 5, 5, 650, 95, Font::Default, 0, 0},
+    {1000, Kind::Label, messages::kPartyHeading, kLabelStyle, 0, 10, 30, 500, 20,
      Font::Default, 0, 0},
     {2000, Kind::Edit, "60", kEditStyle, kSunken, 85, 55, 40, 24, Font::Default, 0, 0},
     {3000, Kind::UpDown, "", kUpDownStyle, kSunken, 125, 55, 20, 24, Font::Default, 1, kSpeedMax},
@@ -53,27 +54,27 @@ const PlannedControl kControls[] = {
     {3003, Kind::UpDown, "", kUpDownStyle, kSunken, 333, 55, 20, 24, Font::Default, 1, kSpeedMax},
     {2004, Kind::Edit, "20", kEditStyle, kSunken, 364, 55, 40, 24, Font::Default, 0, 0},
     {3004, Kind::UpDown, "", kUpDownStyle, kSunken, 404, 55, 20, 24, Font::Default, 1, kSpeedMax},
-    {901, Kind::GroupBox, "先制率計算", kGroupBoxStyle, 0, 5, 105, 650, 145, Font::Default, 0, 0},
-    {1001, Kind::Label, " 　敵すばやさ　敵数　　　敵指定すばやさ検索", kLabelStyle, 0, 10, 125, 500, 20, Font::Default,
+    {901, Kind::GroupBox, messages::kRateGroup, kGroupBoxStyle, 0, 5, 105, 650, 145, Font::Default, 0, 0},
+    {1001, Kind::Label, messages::kRateHeading, kLabelStyle, 0, 10, 125, 500, 20, Font::Default,
      0, 0},
     {2005, Kind::Edit, "50", kEditStyle, kSunken, 35, 145, 40, 24, Font::Default, 0, 0},
     {3005, Kind::UpDown, "", kUpDownStyle, kSunken, 75, 145, 20, 24, Font::Default, 1, kSpeedMax},
     {2006, Kind::Edit, "2", kEditStyle, kSunken, 125, 145, 30, 24, Font::Default, 0, 0},
     {3006, Kind::UpDown, "", kUpDownStyle, kSunken, 155, 145, 20, 24, Font::Default, 1, kCountMax},
-    {5000, Kind::Button, "計算実行", kButtonStyle, 0, 400, 145, 80, 24, Font::Default, 0, 0},
+    {5000, Kind::Button, messages::kCalculateButton, kButtonStyle, 0, 400, 145, 80, 24, Font::Default, 0, 0},
     {1002, Kind::Label, "", kLabelStyle, 0, 30, 185, 500, 20, Font::Result, 0, 0},
     {1003, Kind::Label, "", kLabelStyle, 0, 30, 215, 500, 20, Font::Result, 0, 0},
-    {902, Kind::GroupBox, "敵すばやさ推定", kGroupBoxStyle, 0, 5, 260, 650, 245, Font::Default, 0, 0},
-    {1004, Kind::Label, "　　体感先制率[%]　　　　　　　敵数　体感完封率", kLabelStyle, 0, 10, 290, 500, 20,
+    {902, Kind::GroupBox, messages::kEstimateGroup, kGroupBoxStyle, 0, 5, 260, 650, 245, Font::Default, 0, 0},
+    {1004, Kind::Label, messages::kEstimateHeading, kLabelStyle, 0, 10, 290, 500, 20,
      Font::Default, 0, 0},
     {2007, Kind::Edit, "95", kEditStyle, kSunken, 45, 315, 35, 24, Font::Default, 0, 0},
     {3007, Kind::UpDown, "", kUpDownStyle, kSunken, 80, 315, 20, 24, Font::Default, 1, kRateMax},
-    {5001, Kind::Button, "計算実行", kButtonStyle, 0, 110, 315, 80, 24, Font::Default, 0, 0},
+    {5001, Kind::Button, messages::kCalculateButton, kButtonStyle, 0, 110, 315, 80, 24, Font::Default, 0, 0},
     {2008, Kind::Edit, "2", kEditStyle, kSunken, 255, 315, 30, 24, Font::Default, 0, 0},
     {3008, Kind::UpDown, "", kUpDownStyle, kSunken, 285, 315, 20, 24, Font::Default, 1, kCountMax},
     {2009, Kind::Edit, "95", kEditStyle, kSunken, 310, 315, 35, 24, Font::Default, 0, 0},
     {3009, Kind::UpDown, "", kUpDownStyle, kSunken, 345, 315, 20, 24, Font::Default, 1, kRateMax},
-    {5002, Kind::Button, "計算実行", kButtonStyle, 0, 375, 315, 80, 24, Font::Default, 0, 0},
+    {5002, Kind::Button, messages::kCalculateButton, kButtonStyle, 0, 375, 315, 80, 24, Font::Default, 0, 0},
     {1005, Kind::Label, "", kLabelStyle, 0, 30, 355, 500, 20, Font::Result, 0, 0},
     {1006, Kind::Label, "", kLabelStyle, 0, 30, 380, 500, 20, Font::Result, 0, 0},
     {1007, Kind::Label, "", kLabelStyle, 0, 30, 405, 500, 20, Font::Result, 0, 0},
@@ -119,7 +120,7 @@ void SetUpAfterCreation(const PlannedControl& planned, HWND control) {
             break;
         case Kind::List:
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(listFont), TRUE);
-            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp932(kRosterPlaceholder).c_str()));
+            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp932(messages::kRosterPlaceholder).c_str()));
             SendMessageW(control, CB_SETCURSEL, 0, 0);
             SendMessageW(control, CB_SETDROPPEDWIDTH, kListDroppedWidth, 1);
             break;

@@ -5,9 +5,6 @@
 
 namespace kestavel::ui {
 
-// The roster list's first entry, shown until an enemy is chosen.
-inline constexpr const char* kRosterPlaceholder = "すばやさを検索";
-
 // Creates the fonts and every control in `parent`, storing each handle in its table. A control
 // that cannot be created leaves its slot null.
 void CreateControls(HWND parent, HINSTANCE instance);

@@ -26,6 +26,4 @@ std::string Cp932FromWide(std::wstring_view text) {
     return bytes;
 }
 
-std::filesystem::path FileSystemPathFromCp932(const std::string& path) { return std::filesystem::path(WideFromCp932(path)); }
-
 }  // namespace kestavel::ui

@@ -3,7 +3,6 @@
 // text crosses between the two here, with code page 932 named explicitly, so that the texts show
 // the same whatever the system's ANSI code page is.
 
-#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -11,8 +10,5 @@ namespace kestavel::ui {
 
 std::wstring WideFromCp932(std::string_view text);
 std::string Cp932FromWide(std::wstring_view text);
-
-// A file path given in code page 932 bytes, as the file system knows it.
-std::filesystem::path FileSystemPathFromCp932(const std::string& path);
 
 }  // namespace kestavel::ui

@@ -1,17 +1,16 @@
 #pragma once
-// The process's current directory, recorded once at start-up as code page 932 bytes, for the
-// roster file.
+// The process's current directory, recorded once at start-up as code page 932 bytes: where the
+// roster file is looked for.
 
 #include <string>
 
 namespace kestavel::ui {
 
-constexpr int kCurrentDirectorySize = 261;  // 260 bytes and the terminating zero
-extern char currentDirectory[kCurrentDirectorySize];
+// Filled once by RecordCurrentDirectory, read by the roster's start-up step. A string, not a
+// buffer of 261 bytes: a directory whose code page 932 form is longer must still be where the
+// roster is looked for, never the root of the drive that an emptied buffer would name.
+extern std::string currentDirectory;
 
-// Fills `currentDirectory` and returns the whole directory. One whose code page 932 form does
-// not fit the buffer leaves the buffer empty but is still returned in full, so that the roster
-// is looked for where the program runs and never in the root of the drive.
-std::string RecordCurrentDirectory();
+void RecordCurrentDirectory();
 
 }  // namespace kestavel::ui

@@ -1,7 +1,9 @@
 #include "ui/main_window.h"
 
+#include "commands/messages.h"
 #include "ui/command_routing.h"
 #include "ui/control_layout.h"
+#include "ui/cp932_text.h"
 #include "ui/resource_ids.h"
 #include "ui/static_colouring.h"
 
@@ -11,7 +13,6 @@ HWND mainWindow = nullptr;
 
 namespace {
 constexpr const wchar_t* kMainClassName = L"HP";
-constexpr const wchar_t* kMainCaption = L"Kestavel";
 }  // namespace
 
 void RegisterMainClass(HINSTANCE instance) {
@@ -32,7 +33,7 @@ void RegisterMainClass(HINSTANCE instance) {
 }
 
 HWND CreateMainWindow(HINSTANCE instance) {
-    return CreateWindowExW(0, kMainClassName, kMainCaption, WS_OVERLAPPEDWINDOW, 30, 30, 700, 600, nullptr, nullptr,
+    return CreateWindowExW(0, kMainClassName, WideFromCp932(messages::kMainWindowCaption).c_str(), WS_OVERLAPPEDWINDOW, 30, 30, 700, 600, nullptr, nullptr,
                            instance, nullptr);
 }
 

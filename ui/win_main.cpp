@@ -1,21 +1,20 @@
-// The program's entry point: the main window, the roster, and the message loop until the window
-// is destroyed.
+// The program's entry point and its one composition root: the simulator record, the window
+// system's side of every port of the core, the main window, the roster, and the message loop
+// until the window is destroyed.
 
 #include <windows.h>
 
-#include <string>
-
+#include "engine/speed_simulator.h"
 #include "roster/roster_list.h"
-#include "roster/roster_loader.h"
-#include "ui/combo_roster_list.h"
-#include "ui/cp932_text.h"
+#include "ui/command_routing.h"
+#include "ui/core_adapters.h"
 #include "ui/current_directory.h"
-#include "ui/debugger_trace.h"
 #include "ui/main_window.h"
-#include "ui/message_boxes.h"
-#include "ui/the_simulator.h"
 
 namespace {
+
+// The program's one record, alive from before WinMain to the end of the process.
+kestavel::SpeedSimulator theSimulator;
 
 // Runs until the quit message; returns its exit code.
 int RunMessageLoop() {
@@ -33,7 +32,12 @@ int RunMessageLoop() {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showMode) {
     using namespace kestavel::ui;
-    RouteTraceToDebugger();
+    DebuggerTrace trace;
+    kestavel::SetTraceSink(&trace);
+    WindowForm form;
+    ComboRosterList rosterList;
+    CommandTargets targets{theSimulator, form, rosterList};
+    ConnectCommands(targets);
 
     RegisterMainClass(instance);
     mainWindow = CreateMainWindow(instance);
@@ -41,11 +45,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showMode) {
     ShowWindow(mainWindow, showMode);
     UpdateWindow(mainWindow);
 
-    const std::string directory = RecordCurrentDirectory();
-    ComboRosterList rosterList;
+    RecordCurrentDirectory();
     OwnerlessMessageBox messageBox;
-    kestavel::SetRosterPathDecoder(FileSystemPathFromCp932);
-    kestavel::LoadRosterAtStartup(theSimulator, directory.c_str(), rosterList, messageBox);
+    const Cp932PathDecoder paths;
+    kestavel::LoadRosterAtStartup(theSimulator, currentDirectory, rosterList, messageBox, paths);
 
-    return RunMessageLoop();
+    const int exitCode = RunMessageLoop();
+    kestavel::SetTraceSink(nullptr);
+    return exitCode;
 }

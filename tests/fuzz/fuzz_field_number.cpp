@@ -1,12 +1,11 @@
-// The text of a form field read as a number: agrees with a plain wide-integer reading,
-// saturated at the 32-bit limits.
+// The text of a form field read as a number: agrees with the C library's strtoll, saturated at
+// the 32-bit limits.
 
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 
 #include "commands/field_number.h"
-#include "engine/number_text.h"
 
 namespace {
 
@@ -20,19 +19,11 @@ private:
     std::string text_;
 };
 
-// What the field should read as: at most 99 bytes, blanks, sign, digits, saturated.
+// What the field should read as, by the C library's own reading: at most 99 bytes, then
+// strtoll in base 10 (blanks, sign, digits; saturated at the 64-bit limits), clamped to 32 bits.
 int64_t Expected(const std::string& text) {
     const std::string head = text.substr(0, 99);
-    size_t i = 0;
-    while (i < head.size() && kestavel::IsBlank(head[i])) ++i;
-    int sign = 1;
-    if (i < head.size() && (head[i] == '+' || head[i] == '-')) sign = head[i++] == '-' ? -1 : 1;
-    int64_t value = 0;
-    for (; i < head.size() && head[i] >= '0' && head[i] <= '9'; ++i) {
-        value = value * 10 + (head[i] - '0');
-        if (value > (int64_t{1} << 40)) value = int64_t{1} << 40;
-    }
-    value *= sign;
+    const long long value = std::strtoll(head.c_str(), nullptr, 10);
     if (value > INT32_MAX) return INT32_MAX;
     if (value < INT32_MIN) return INT32_MIN;
     return value;

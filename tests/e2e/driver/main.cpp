@@ -21,6 +21,7 @@ int main() {
     const std::wstring exePath = args[1], rosterDirectory = args[2], emptyDirectory = args[3];
     const std::wstring screenshotDirectory = count > 4 ? args[4] : L"";
 
+    e2e::CheckFormatsOnTies();
     e2e::CheckResources(exePath);
     e2e::CheckMissingRoster(exePath, emptyDirectory);
     e2e::CheckProgramWithRoster(exePath, rosterDirectory, screenshotDirectory);

@@ -22,6 +22,9 @@ void CheckRateErrors(HWND mainWindow);
 void CheckEstimations(HWND mainWindow);
 void CheckRosterList(HWND mainWindow);
 
+// The formatter of this build, linked from the program's core, on rounding ties.
+void CheckFormatsOnTies();
+
 // Start-up without speed.txt: the message box, then closing through the frame.
 void CheckMissingRoster(const std::wstring& exePath, const std::wstring& emptyDirectory);
 // The whole life of a program with a roster, ending with the menu's quit command.

@@ -1,0 +1,128 @@
+#include "engine/trials/trial_path.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <iterator>
+
+#include "engine/trials/trial_kernel.h"
+
+namespace kestavel {
+
+namespace {
+
+enum class CpuFeature { kNone, kAvx2, kAvx512F };
+
+// The paths as data: the chooser takes the first entry whose kernel this build has and whose
+// feature this CPU has. Listed fastest first.
+struct TrialPathEntry {
+    TrialPath path;
+    const char* name;
+    CpuFeature needs;
+    const TrialKernel* (*kernel)();  // null for the plain loop, which needs none
+};
+
+constexpr TrialPathEntry kTrialPaths[] = {
+    {TrialPath::kAvx512, "avx512", CpuFeature::kAvx512F, Avx512Kernel},
+    {TrialPath::kAvx2, "avx2", CpuFeature::kAvx2, Avx2Kernel},
+    {TrialPath::kPortable, "portable", CpuFeature::kNone, PortableKernel},
+    {TrialPath::kPlain, "plain", CpuFeature::kNone, nullptr},
+};
+
+constexpr TrialPath kPathsFastestFirst[] = {kTrialPaths[0].path, kTrialPaths[1].path, kTrialPaths[2].path,
+                                            kTrialPaths[3].path};
+static_assert(std::size(kPathsFastestFirst) == std::size(kTrialPaths));
+
+const TrialPathEntry& EntryOf(TrialPath path) {
+    for (const TrialPathEntry& entry : kTrialPaths) {
+        if (entry.path == path) return entry;
+    }
+    return kTrialPaths[std::size(kTrialPaths) - 1];
+}
+
+bool CpuHas(CpuFeature feature) {
+    if (feature == CpuFeature::kNone) return true;
+#if defined(__x86_64__) && defined(__GNUC__)
+    __builtin_cpu_init();
+    // libgcc reports these only when the operating system also saves the wider registers.
+    switch (feature) {
+        case CpuFeature::kAvx2: return __builtin_cpu_supports("avx2");
+        case CpuFeature::kAvx512F: return __builtin_cpu_supports("avx512f");
+        case CpuFeature::kNone: return true;
+    }
+#endif
+    return false;
+}
+
+const char* OverrideName() { return std::getenv("KESTAVEL_TRIAL_PATH"); }
+
+TrialPath InitialPath() {
+    if (const char* name = OverrideName()) {
+        const std::optional<TrialPath> named = TrialPathNamed(name);
+        if (named && TrialPathSupported(*named)) return *named;
+    }
+    return FastestTrialPath();
+}
+
+std::atomic<int>& ChosenPath() {
+    static std::atomic<int> chosen{static_cast<int>(InitialPath())};
+    return chosen;
+}
+
+std::atomic<int> lastRun{static_cast<int>(TrialPath::kPlain)};
+
+}  // namespace
+
+const TrialKernel* KernelFor(TrialPath path) {
+    const TrialPathEntry& entry = EntryOf(path);
+    return entry.kernel ? entry.kernel() : nullptr;
+}
+
+std::span<const TrialPath> AllTrialPaths() { return kPathsFastestFirst; }
+
+const char* TrialPathName(TrialPath path) { return EntryOf(path).name; }
+
+std::optional<TrialPath> TrialPathNamed(std::string_view name) {
+    for (const TrialPathEntry& entry : kTrialPaths) {
+        if (name == entry.name) return entry.path;
+    }
+    return std::nullopt;
+}
+
+bool TrialPathSupported(TrialPath path) {
+    const TrialPathEntry& entry = EntryOf(path);
+    if (entry.kernel == nullptr) return true;
+    return entry.kernel() != nullptr && CpuHas(entry.needs);
+}
+
+TrialPath FastestTrialPath() {
+    for (const TrialPathEntry& entry : kTrialPaths) {
+        if (TrialPathSupported(entry.path)) return entry.path;
+    }
+    return TrialPath::kPlain;
+}
+
+std::optional<std::string> TrialPathOverrideProblem() {
+    const char* name = OverrideName();
+    if (name == nullptr) return std::nullopt;
+    const std::optional<TrialPath> named = TrialPathNamed(name);
+    if (named && TrialPathSupported(*named)) return std::nullopt;
+    std::string known;
+    for (const TrialPathEntry& entry : kTrialPaths) known += std::string(known.empty() ? "" : ", ") + entry.name;
+    const std::string problem = named ? "this CPU cannot run the trial path '" + std::string(name) + "'"
+                                      : "no trial path is named '" + std::string(name) + "' (" + known + ")";
+    return "KESTAVEL_TRIAL_PATH: " + problem + "; using " + TrialPathName(FastestTrialPath());
+}
+
+TrialPath ActiveTrialPath() { return static_cast<TrialPath>(ChosenPath().load()); }
+
+bool ChooseTrialPath(TrialPath path) {
+    if (!TrialPathSupported(path)) return false;
+    ChosenPath().store(static_cast<int>(path));
+    return true;
+}
+
+TrialPath LastRunTrialPath() { return static_cast<TrialPath>(lastRun.load()); }
+
+void NoteTrialPathRun(TrialPath path) { lastRun.store(static_cast<int>(path)); }
+
+}  // namespace kestavel

@@ -1,0 +1,50 @@
+#pragma once
+// Which implementation of a run does the work: the plain loop, or one of the fast engines that
+// give the very same counts and engine position. The fastest one this CPU supports is chosen at
+// first use, unless the environment variable KESTAVEL_TRIAL_PATH names another (for tests,
+// benchmarks and users comparing them); tests and benchmarks may also choose one in code.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kestavel {
+
+enum class TrialPath {
+    kPlain,     // one engine call per draw, straight through std::mt19937
+    kPortable,  // block generation and trial evaluation in plain C++ (any CPU)
+    kAvx2,      // x86-64 with AVX2
+    kAvx512,    // x86-64 with AVX-512F
+};
+
+// Every path, fastest first.
+std::span<const TrialPath> AllTrialPaths();
+
+// Its name in KESTAVEL_TRIAL_PATH and in benchmark names: plain, portable, avx2, avx512.
+const char* TrialPathName(TrialPath path);
+std::optional<TrialPath> TrialPathNamed(std::string_view name);
+
+// Whether this build and this CPU (and its operating system) can run `path`.
+bool TrialPathSupported(TrialPath path);
+
+// The fastest supported path.
+TrialPath FastestTrialPath();
+
+// The path that RunTrials and EstimateEnemySpeed use: the one KESTAVEL_TRIAL_PATH names if this
+// CPU runs it, otherwise the fastest one, unless chosen otherwise.
+TrialPath ActiveTrialPath();
+
+// Why KESTAVEL_TRIAL_PATH was not followed (a name no path has, or a path this CPU cannot
+// run), in plain ASCII; nothing when it is unset or was followed. A front end reports it.
+std::optional<std::string> TrialPathOverrideProblem();
+
+// Makes `path` the active one if it is supported; returns whether it is now active.
+bool ChooseTrialPath(TrialPath path);
+
+// The path that did the last run's work: the active one, or the plain loop where a fast path
+// stood it in (a speed that is NaN, an engine state this library writes in another form).
+TrialPath LastRunTrialPath();
+void NoteTrialPathRun(TrialPath path);
+
+}  // namespace kestavel

@@ -1,7 +1,0 @@
-#include "ui/the_simulator.h"
-
-namespace kestavel::ui {
-
-SpeedSimulator theSimulator;
-
-}  // namespace kestavel::ui
