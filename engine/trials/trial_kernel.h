@@ -65,13 +65,18 @@ struct TrialKernel {
     int trialsPerBlock;  // at most kMostTrialsPerBlock
 };
 
-// Each kernel's file defines its own; the vector ones are null where this build has no code
-// for them (another architecture or compiler). The dispatch table (trial_path.cpp) lists them.
-const TrialKernel* PortableKernel();
-// The kernel of a fast path, or null for the plain loop and for a path this build has no code for.
+// The kernel of a fast path, or null for the plain loop and for a path this build has no code
+// for. The dispatch table (trial_path.cpp) lists them.
 const TrialKernel* KernelFor(TrialPath path);
 
-const TrialKernel* Avx2Kernel();
-const TrialKernel* Avx512Kernel();
+// Each kernel's file defines its own. The x86 ones exist where this build has code for them
+// (x86-64 with GCC or clang).
+const TrialKernel* PortableKernel();
+namespace avx2 {
+const TrialKernel* Kernel();
+}
+namespace avx512 {
+const TrialKernel* Kernel();
+}
 
 }  // namespace kestavel

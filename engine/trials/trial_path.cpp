@@ -21,9 +21,19 @@ struct TrialPathEntry {
     const TrialKernel* (*kernel)();  // null for the plain loop, which needs none
 };
 
+#ifdef KESTAVEL_X86_KERNELS
+constexpr auto kAvx512Kernel = avx512::Kernel;
+constexpr auto kAvx2Kernel = avx2::Kernel;
+#else
+// A fast path this build has no code for.
+const TrialKernel* NoKernel() { return nullptr; }
+constexpr auto kAvx512Kernel = NoKernel;
+constexpr auto kAvx2Kernel = NoKernel;
+#endif
+
 constexpr TrialPathEntry kTrialPaths[] = {
-    {TrialPath::kAvx512, "avx512", CpuFeature::kAvx512F, Avx512Kernel},
-    {TrialPath::kAvx2, "avx2", CpuFeature::kAvx2, Avx2Kernel},
+    {TrialPath::kAvx512, "avx512", CpuFeature::kAvx512F, kAvx512Kernel},
+    {TrialPath::kAvx2, "avx2", CpuFeature::kAvx2, kAvx2Kernel},
     {TrialPath::kPortable, "portable", CpuFeature::kNone, PortableKernel},
     {TrialPath::kPlain, "plain", CpuFeature::kNone, nullptr},
 };
@@ -41,7 +51,7 @@ const TrialPathEntry& EntryOf(TrialPath path) {
 
 bool CpuHas(CpuFeature feature) {
     if (feature == CpuFeature::kNone) return true;
-#if defined(__x86_64__) && defined(__GNUC__)
+#ifdef KESTAVEL_X86_KERNELS
     __builtin_cpu_init();
     // libgcc reports these only when the operating system also saves the wider registers.
     switch (feature) {

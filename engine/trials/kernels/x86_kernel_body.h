@@ -1,26 +1,28 @@
 // The vector kernels, written once for every x86 width. Not a header of its own: each kernel
-// file includes it inside its namespace, between KESTAVEL_TARGET_BEGIN and _END, after
-// defining `Lanes`, which supplies the width and the few operations that differ:
+// file includes it inside its own namespace, between KESTAVEL_TARGET_BEGIN and _END, after
+// defining `Lanes`, which supplies the width and the few operations that differ; it defines
+// that namespace's Kernel(). `Lanes` has:
 //
-//   kWidth                    words in a vector: 8 (AVX2) or 16 (AVX-512)
-//   Words, HalfWords, Reals   kWidth words; kWidth / 2 words; kWidth / 2 doubles
-//   Load, Store, Splat        unaligned vector of words from and to memory; one word everywhere
-//   TakeBits(mask, a, b)      the bits of a where mask has ones, of b elsewhere
-//   XorWhereOdd(v, test, m)   v ^ m in the lanes where test is odd
-//   ShiftRightOne, Xor        on words
-//   Temper                    the twister's tempering, lane by lane
-//   Transpose(rows)           kWidth rows of kWidth words become columns
-//   GatherWords(base, index)  base[index[l]] in lane l
-//   LaneIndexTimes(stride)    l * stride in lane l
-//   MaxWords                  unsigned maximum
-//   Low, High                 the lower and upper half of the words
-//   Initiative(r, speed)      (r * kFactorScale + kFactorOffset) * speed, exactly as the plain loop
-//   Zero, SplatReal, MaxReal  on doubles
-//   GreaterMask(a, b)         bit l set where a > b (ordered: never for NaN)
+//   Words, HalfWords, Reals     a vector of words, half of one, and as many doubles as half
+//   UnpackLow32, UnpackHigh32, UnpackLow64, UnpackHigh64
+//                               interleave two vectors within each 128-bit lane
+//   PlaceQuads(quads, rows)     the last step of a transpose: see Transpose below
+//   GatherWords(base, index)    base[index[l]] in lane l
+//   MaxWords                    unsigned maximum
+//   Low, High                   the lower and upper half of the words
+//   Initiative(r, speed)        (r * kFactorScale + kFactorOffset) * speed, as the plain loop
+//   SplatReal, MaxReal          on doubles
+//   GreaterMask(a, b)           bit l set where a > b (ordered: never for NaN)
+//
+// The rest is written with the compiler's vector operators, which give the same instructions
+// for either width.
 //
 // Its exactness rests on the same argument as the portable kernel's.
 
-constexpr int kWidth = Lanes::kWidth;
+namespace {
+
+// Words in a vector: 8 (AVX2) or 16 (AVX-512).
+constexpr int kWidth = static_cast<int>(sizeof(Lanes::Words) / sizeof(uint32_t));
 constexpr int kHalf = kWidth / 2;
 // One block: kWidth stretches of kWidth consecutive trials, one stretch per lane.
 constexpr int kTrialsPerBlock = kWidth * kWidth;
@@ -28,17 +30,68 @@ static_assert(kTrialsPerBlock <= kMostTrialsPerBlock, "the twister sequence keep
 
 using Words = Lanes::Words;
 using Reals = Lanes::Reals;
+// The same bits as kWidth unsigned words, for shifts and masks by word.
+using WordLanes = uint32_t __attribute__((vector_size(sizeof(Words))));
+
+inline Words Load(const uint32_t* p) {
+    Words v;
+    std::memcpy(&v, p, sizeof v);
+    return v;
+}
+inline void Store(uint32_t* p, Words v) { std::memcpy(p, &v, sizeof v); }
+inline Words Splat(uint32_t value) { return reinterpret_cast<Words>(WordLanes{} + value); }
+template <int n>
+inline Words ShiftRight(Words v) {
+    return reinterpret_cast<Words>(reinterpret_cast<WordLanes>(v) >> n);
+}
+template <int n>
+inline Words ShiftLeft(Words v) {
+    return reinterpret_cast<Words>(reinterpret_cast<WordLanes>(v) << n);
+}
+// v ^ m in the lanes where `test` is odd.
+inline Words XorWhereOdd(Words v, Words test, Words m) {
+    const WordLanes odd = -(reinterpret_cast<WordLanes>(test) & 1u);
+    return v ^ (m & reinterpret_cast<Words>(odd));
+}
 
 inline void Extend(uint32_t* words, size_t from, size_t to) {
-    const Words upper = Lanes::Splat(kTwisterUpperBit);
-    const Words matrix = Lanes::Splat(kTwisterMatrix);
+    const Words upper = Splat(kTwisterUpperBit);
+    const Words matrix = Splat(kTwisterMatrix);
     for (size_t i = from; i < to; i += kWidth) {
-        const Words current = Lanes::Load(words + i - kTwisterWords);
-        const Words next = Lanes::Load(words + i - kTwisterWords + 1);
-        const Words shifted = Lanes::Load(words + i - kTwisterWords + kTwisterShift);
-        const Words y = Lanes::TakeBits(upper, current, next);
-        Lanes::Store(words + i, Lanes::XorWhereOdd(Lanes::Xor(shifted, Lanes::ShiftRightOne(y)), next, matrix));
+        const Words current = Load(words + i - kTwisterWords);
+        const Words next = Load(words + i - kTwisterWords + 1);
+        const Words shifted = Load(words + i - kTwisterWords + kTwisterShift);
+        // The upper bit of the current word, the lower bits of the next.
+        const Words y = (upper & current) | (~upper & next);
+        Store(words + i, XorWhereOdd(shifted ^ ShiftRight<1>(y), next, matrix));
     }
+}
+
+// kWidth rows of kWidth words become columns: on return rows[s] holds, in lane l, what rows[l]
+// held in lane s. Interleaving within 128-bit lanes leaves quads[4g + c] holding, in its 128-bit
+// lane q, column 4q + c of rows 4g to 4g + 3; Lanes::PlaceQuads moves those lanes into place.
+inline void Transpose(Words (&rows)[kWidth]) {
+    Words pairs[kWidth];
+    for (int i = 0; i < kWidth; i += 2) {
+        pairs[i] = Lanes::UnpackLow32(rows[i], rows[i + 1]);
+        pairs[i + 1] = Lanes::UnpackHigh32(rows[i], rows[i + 1]);
+    }
+    Words quads[kWidth];
+    for (int g = 0; g < kWidth; g += 4) {
+        quads[g] = Lanes::UnpackLow64(pairs[g], pairs[g + 2]);
+        quads[g + 1] = Lanes::UnpackHigh64(pairs[g], pairs[g + 2]);
+        quads[g + 2] = Lanes::UnpackLow64(pairs[g + 1], pairs[g + 3]);
+        quads[g + 3] = Lanes::UnpackHigh64(pairs[g + 1], pairs[g + 3]);
+    }
+    Lanes::PlaceQuads(quads, rows);
+}
+
+// The twister's tempering (TemperWord), lane by lane.
+inline Words Temper(Words y) {
+    y ^= ShiftRight<11>(y);
+    y ^= ShiftLeft<7>(y) & Splat(kTemperMaskB);
+    y ^= ShiftLeft<15>(y) & Splat(kTemperMaskC);
+    return y ^ ShiftRight<18>(y);
 }
 
 struct Constants {
@@ -77,7 +130,7 @@ inline void Judge(const Output& output, const TrialShape& shape, const Constants
 struct GatheredOutput {
     const uint32_t* words;
     Words index;
-    Words operator()(int i) const { return Lanes::Temper(Lanes::GatherWords(words + i, index)); }
+    Words operator()(int i) const { return Temper(Lanes::GatherWords(words + i, index)); }
 };
 
 // A block: each lane's kWidth * stride words are contiguous, so kWidth rows of kWidth words at
@@ -86,12 +139,12 @@ struct ColumnOutput {
     const uint32_t* columns;  // word w of every lane's stretch at columns[kWidth * w]
     int trial;
     int stride;
-    Words operator()(int i) const { return Lanes::Load(columns + kWidth * (trial * stride + i)); }
+    Words operator()(int i) const { return Load(columns + kWidth * (trial * stride + i)); }
 };
 
 inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) {
     Constants k;
-    k.zero = Lanes::Zero();
+    k.zero = Lanes::SplatReal(0.0);
     k.enemySpeed = Lanes::SplatReal(shape.enemySpeed);
     for (int a = 0; a < kAllyCount; ++a) {
         k.allySpeed[a] = Lanes::SplatReal(a < shape.activeAllyCount ? shape.allySpeed[a] : 0.0);
@@ -103,15 +156,21 @@ inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& 
     for (; trials >= kTrialsPerBlock; trials -= kTrialsPerBlock, words += kWidth * stretch) {
         for (int tile = 0; tile < shape.stride; ++tile) {
             Words rows[kWidth];
-            for (int l = 0; l < kWidth; ++l) rows[l] = Lanes::Temper(Lanes::Load(words + l * stretch + kWidth * tile));
-            Lanes::Transpose(rows);
-            for (int s = 0; s < kWidth; ++s) Lanes::Store(columns + kWidth * (kWidth * tile + s), rows[s]);
+            for (int l = 0; l < kWidth; ++l) rows[l] = Temper(Load(words + l * stretch + kWidth * tile));
+            Transpose(rows);
+            for (int s = 0; s < kWidth; ++s) Store(columns + kWidth * (kWidth * tile + s), rows[s]);
         }
         for (int trial = 0; trial < kWidth; ++trial) Judge(ColumnOutput{columns, trial, shape.stride}, shape, k, wins);
     }
-    const Words index = Lanes::LaneIndexTimes(shape.stride);
+    alignas(64) uint32_t laneStart[kWidth];
+    for (int l = 0; l < kWidth; ++l) laneStart[l] = static_cast<uint32_t>(l * shape.stride);
+    const Words index = Load(laneStart);
     for (; trials > 0; trials -= kWidth, words += kWidth * shape.stride) Judge(GatheredOutput{words, index}, shape, k, wins);
     return wins;
 }
 
 const TrialKernel kKernel{Extend, CountWins, kWidth, kTrialsPerBlock};
+
+}  // namespace
+
+const TrialKernel* Kernel() { return &kKernel; }

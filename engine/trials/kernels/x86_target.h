@@ -1,13 +1,18 @@
 #pragma once
-// Compiling a stretch of code for one x86-64 instruction set, function by function, so that
-// the rest of the program still runs on any x86-64 CPU; the dispatch calls such code only after
-// the CPU check. GCC and clang (which builds the fuzz targets) spell this differently.
+// Compiling a kernel for one x86-64 instruction set, function by function, so that the rest of
+// the program still runs on any x86-64 CPU; the dispatch calls such code only after the CPU
+// check. GCC and clang (which builds the fuzz targets) spell this differently. Also what every
+// x86 kernel file needs, included here before any target is switched on. The build compiles
+// these files, and defines KESTAVEL_X86_KERNELS, only for x86-64.
 
-#if defined(__x86_64__) && defined(__GNUC__)
-#define KESTAVEL_X86_KERNELS 1
-#else
-#define KESTAVEL_X86_KERNELS 0
-#endif
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "engine/trials/trial_kernel.h"
+
+#include <immintrin.h>
 
 #define KESTAVEL_PRAGMA(text) _Pragma(#text)
 
@@ -22,3 +27,8 @@
     KESTAVEL_PRAGMA(GCC diagnostic ignored "-Wuninitialized")
 #define KESTAVEL_TARGET_END KESTAVEL_PRAGMA(GCC diagnostic pop) KESTAVEL_PRAGMA(GCC pop_options)
 #endif
+
+// Opens the kernel's namespace, kestavel::`name`, with code for `isa`; KESTAVEL_KERNEL_END
+// closes both.
+#define KESTAVEL_KERNEL_BEGIN(name, isa) KESTAVEL_TARGET_BEGIN(isa) namespace kestavel::name {
+#define KESTAVEL_KERNEL_END } KESTAVEL_TARGET_END
