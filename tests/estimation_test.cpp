@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 #include "engine/enemy_speed_estimation.h"
@@ -24,7 +25,11 @@ TEST(CandidateRange, SpansEverySpeedThatCanGoEitherWay) {
     const struct {
         double best;
         int lower, upper;
-    } cases[] = {{1, 1, 2}, {3, 1, 6}, {60, 36, 101}, {100, 60, 167}, {119, 71, 199}, {120, 72, 199}, {199, 119, 199}};
+    } cases[] = {{1, 1, 2}, {3, 1, 6}, {60, 36, 101}, {100, 60, 167}, {119, 71, 199}, {120, 72, 199}, {199, 119, 199},
+                 // Beyond what the estimation accepts the range is still defined: no ally, or one so
+                 // fast that no candidate is left.
+                 {0, 1, 1}, {-1e300, 1, 1}, {std::numeric_limits<double>::quiet_NaN(), 1, 1}, {1e300, 600, 199},
+                 {std::numeric_limits<double>::infinity(), 600, 199}};
     for (const auto& c : cases) {
         const CandidateRange range = CandidateRangeFor(c.best);
         EXPECT_EQ(range.lowerSpeed, c.lower) << c.best;
