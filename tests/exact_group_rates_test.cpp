@@ -1,14 +1,19 @@
-// The exact rates against mixed enemy groups, held against numerical integration and against
-// the one-speed rates.
+// The exact rates against mixed enemy groups, held against numerical integration, against the
+// one-speed rates, and against the simulation of mixed groups, which is in turn held to the
+// plain one-speed run seed by seed.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "engine/exact/exact_group_rates.h"
 #include "engine/exact/exact_rates.h"
+#include "engine/mixed_trial_run.h"
+#include "engine/speed_simulator.h"
+#include "engine/trial_run.h"
 #include "integrated_shut_out.h"
 
 namespace kestavel {
@@ -80,6 +85,64 @@ TEST(ExactGroupRates, RefuseGroupsOutsideTheModel) {
         const ExactRates rates = ExactRatesForGroup(party, group);
         EXPECT_TRUE(std::isnan(rates.shutOut)) << group.size();
         EXPECT_TRUE(std::isnan(rates.firstStrike)) << group.size();
+    }
+}
+
+void SetAllies(SpeedSimulator& s, const double (&allies)[5]) { std::copy(std::begin(allies), std::end(allies), s.allySpeed); }
+
+TEST(MixedTrials, EqualSpeedsGiveThePlainRunSeedForSeed) {
+    struct Case {
+        double allies[5];
+        double speed;
+        int count;
+    };
+    const Case cases[] = {
+        {{60, 50, 40, 30, 20}, 50, 1}, {{60, 50, 40, 30, 20}, 55, 3}, {{100, 0, -5, 0, 0}, 110, 9}, {{3, 2, 1, 0, 0}, 2, 4},
+    };
+    uint32_t seed = 77;
+    for (const Case& c : cases) {
+        auto plain = std::make_unique<SpeedSimulator>(seed);
+        auto mixed = std::make_unique<SpeedSimulator>(seed++);
+        SetAllies(*plain, c.allies);
+        SetAllies(*mixed, c.allies);
+        plain->enemyCount = c.count;
+        RunTrialsPlain(*plain, c.speed);
+        RunMixedTrials(*mixed, std::vector<double>(static_cast<size_t>(c.count), c.speed));
+        EXPECT_EQ(mixed->winsAll, plain->winsAll) << c.speed << " x" << c.count;
+        EXPECT_EQ(mixed->winsFirst, plain->winsFirst) << c.speed << " x" << c.count;
+        EXPECT_TRUE(*mixed->engine == *plain->engine) << c.speed << " x" << c.count;
+    }
+}
+
+TEST(MixedTrials, DrawNothingForAGroupOutsideOneToNine) {
+    for (const std::vector<double>& group : {std::vector<double>{}, std::vector<double>(10, 50)}) {
+        auto s = std::make_unique<SpeedSimulator>(5);
+        s->winsAll = 3;
+        s->winsFirst = 3;
+        RunMixedTrials(*s, group);
+        EXPECT_EQ(s->winsAll, 0.0);
+        EXPECT_EQ(s->winsFirst, 0.0);
+        EXPECT_TRUE(*s->engine == std::mt19937(5));
+    }
+}
+
+// One run of 100000 trials per party and group, with fixed seeds, lies within five standard
+// errors of 100000 times the exact probabilities, for both counts.
+TEST(MixedTrials, AgreeWithTheExactRatesWithinFiveStandardErrors) {
+    const Party parties[] = {{{60, 50, 40, 30, 20}}, {{120, 90, 88, 87, 60}}, {{77, 77, 0, -3, 45}}};
+    uint32_t seed = 2025;
+    for (const Party& party : parties) {
+        for (const std::vector<double>& group : kGroups) {
+            auto s = std::make_unique<SpeedSimulator>(seed++);
+            SetAllies(*s, party.allies);
+            RunMixedTrials(*s, group);
+            const ExactRates exact = ExactRatesForGroup(party.allies, group);
+            for (auto [count, p] : {std::pair{s->winsAll, exact.shutOut}, std::pair{s->winsFirst, exact.firstStrike}}) {
+                const double standardError = std::sqrt(kTrialsPerRun * p * (1 - p));
+                EXPECT_NEAR(count, kTrialsPerRun * p, 5 * standardError + 1)
+                    << "ally " << party.allies[0] << " group of " << group.size() << " from " << group[0] << " p " << p;
+            }
+        }
     }
 }
 
