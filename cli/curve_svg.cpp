@@ -74,12 +74,8 @@ std::string CurveSvg(const CurveResult& r) {
            "\" viewBox=\"0 0 " + N(kWidth) + " " + N(kHeight) + "\" font-family=\"sans-serif\" font-size=\"12\">\n";
     svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     svg += Text(kWidth / 2, 20, "middle", kSvgTitle, " font-size=\"15\"");
-    std::string subtitle = FormatText(300, kSvgSubtitle, {PartyText(r.inputs.allies), r.inputs.enemies});
-    if (r.inputs.observed) {
-        subtitle += FormatText(200, kSvgObserved, {static_cast<long long>(r.inputs.observed->successes),
-                                                    static_cast<long long>(r.inputs.observed->trials)});
-    }
-    svg += Text(kWidth / 2, 38, "middle", subtitle, " fill=\"#555\"");
+    svg += Text(kWidth / 2, 38, "middle", FormatText(300, kSvgSubtitle, {PartyText(r.inputs.allies), r.inputs.enemies}),
+                " fill=\"#555\"");
 
     for (size_t i = 0; i < r.points.size();) {  // each run of consistent speeds as one band
         if (!r.points[i].consistent) {
@@ -90,7 +86,7 @@ std::string CurveSvg(const CurveResult& r) {
         while (last + 1 < r.points.size() && r.points[last + 1].consistent) ++last;
         const double x1 = chart.X(r.points[i].speed - 0.5), x2 = chart.X(r.points[last].speed + 0.5);
         svg += "<rect x=\"" + N(x1) + "\" y=\"" + N(plotTop) + "\" width=\"" + N(x2 - x1) + "\" height=\"" +
-               N(plotBottom - plotTop) + "\" fill=\"#f2d16b\" fill-opacity=\"0.35\"/>\n";
+               N(plotBottom - plotTop) + "\" fill=\"#fbeec2\" stroke=\"none\"/>\n";
         i = last + 1;
     }
     for (int percent = 0; percent <= 100; percent += 10) {
@@ -106,15 +102,14 @@ std::string CurveSvg(const CurveResult& r) {
     }
     svg += Line(kLeft, plotTop, kLeft, plotBottom, "stroke=\"#333\"");
     svg += Text(kLeft + (kWidth - kLeft - kRight) / 2, kHeight - 12, "middle", kSvgSpeedAxis);
-    svg += Text(16, (plotTop + plotBottom) / 2, "middle", kSvgRateAxis,
-                (" transform=\"rotate(-90 16 " + N((plotTop + plotBottom) / 2) + ")\"").c_str());
+    svg += Text(kLeft, plotTop - 12, "middle", kSvgRateAxis);  // above the axis: no rotated text to render
 
     svg += Polyline(r, chart, true, kFirstStrikeColour);
     svg += Polyline(r, chart, false, kShutOutColour);
     if (r.inputs.simulate) svg += Dots(r, chart, true, kFirstStrikeColour) + Dots(r, chart, false, kShutOutColour);
 
     // The legend, in the upper right corner, where both rates have fallen.
-    const double legendX = kWidth - kRight - 190, legendY = plotTop + 14;
+    const double legendX = kWidth - kRight - 230, legendY = plotTop + 14;
     svg += Line(legendX, legendY, legendX + 24, legendY, (std::string("stroke=\"") + kFirstStrikeColour + "\" stroke-width=\"2\"").c_str());
     svg += Text(legendX + 30, legendY + 4, "start", kSvgFirstStrikeLegend);
     svg += Line(legendX, legendY + 18, legendX + 24, legendY + 18,
@@ -125,7 +120,12 @@ std::string CurveSvg(const CurveResult& r) {
         svg += Text(legendX + 30, next, "start", kSvgSimulatedLegend);
         next += 18;
     }
-    if (r.inputs.observed) svg += Text(legendX + 30, next, "start", kSvgConsistentLegend);
+    if (r.inputs.observed) {
+        svg += "<rect x=\"" + N(legendX) + "\" y=\"" + N(next - 10) + "\" width=\"24\" height=\"12\" fill=\"#fbeec2\"/>\n";
+        svg += Text(legendX + 30, next, "start",
+                    FormatText(200, kSvgConsistentLegend, {static_cast<long long>(r.inputs.observed->successes),
+                                                           static_cast<long long>(r.inputs.observed->trials)}));
+    }
     return svg + "</svg>\n";
 }
 

@@ -79,13 +79,12 @@ constexpr const char* kSpanTo = " to %d";
 // The chart.
 constexpr const char* kSvgTitle = "First-strike and shut-out rates against the enemy speed";
 constexpr const char* kSvgSubtitle = "allies %s, %d enemies, exact rates";
-constexpr const char* kSvgObserved = "; shaded: speeds consistent with %d/%d at 95 %%";
 constexpr const char* kSvgSpeedAxis = "enemy speed";
 constexpr const char* kSvgRateAxis = "rate (%)";
 constexpr const char* kSvgFirstStrikeLegend = "first strike";
 constexpr const char* kSvgShutOutLegend = "shut-out of %d";
-constexpr const char* kSvgSimulatedLegend = "dots: simulated, 100000 trials";
-constexpr const char* kSvgConsistentLegend = "shaded: consistent with the count";
+constexpr const char* kSvgSimulatedLegend = "dots: simulated (100000 trials)";
+constexpr const char* kSvgConsistentLegend = "consistent with %d/%d (95 %%)";
 
 // Help.
 constexpr const char* kHelpProgram =

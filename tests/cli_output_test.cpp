@@ -175,7 +175,7 @@ TEST(CliCurve, SvgIsWellFormedWithAxesBothLinesAndTheConsistentSpan) {
     };
     EXPECT_EQ(count("<polyline"), 2u);
     EXPECT_EQ(count("<circle"), 2u * 66);  // the simulated points, 36 to 101
-    EXPECT_GE(count("fill-opacity"), 1u);  // the consistent span
+    EXPECT_EQ(count("stroke=\"none\""), 1u);  // the consistent span: one band
     EXPECT_NE(text.find(">enemy speed</text>"), std::string::npos);
     EXPECT_NE(text.find(">100</text>"), std::string::npos);
     EXPECT_EQ(RunCli("curve --allies 60 --svg /nonexistent/c.svg").status, 74);
