@@ -24,10 +24,10 @@ class Subcommand {
 public:
     Subcommand(CLI::App& app, const char* name, const char* help) : app_(app.add_subcommand(name, help)) {}
 
-    const Valued& Value(const std::string& name, const char* help, bool required = false) {
+    const Valued& Value(const std::string& name, const char* form, const char* help, bool required = false) {
         Valued& v = values_.emplace_back();
         v.name = name;
-        v.option = app_->add_option(name, v.text, help);
+        v.option = app_->add_option(name, v.text, help)->type_name(form);
         // A missing value must not take the next option in its place.
         v.option->check(CLI::Validator(
             [](std::string& value) {
@@ -79,33 +79,33 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
     app.require_subcommand(1);
 
     Subcommand rate(app, "rate", kHelpRate);
-    const Valued& rateAllies = rate.Value("--allies", kHelpAllies, true);
-    const Valued& rateSpeed = rate.Value("--enemy-speed", kHelpEnemySpeed, true);
-    const Valued& rateEnemies = rate.Value("--enemies", kHelpEnemies, true);
-    const Valued& rateSeed = rate.Value("--seed", kHelpSeed);
+    const Valued& rateAllies = rate.Value("--allies", "A1,...", kHelpAllies, true);
+    const Valued& rateSpeed = rate.Value("--enemy-speed", "S", kHelpEnemySpeed, true);
+    const Valued& rateEnemies = rate.Value("--enemies", "N", kHelpEnemies, true);
+    const Valued& rateSeed = rate.Value("--seed", "X", kHelpSeed);
     const bool& rateExact = rate.Flag("--exact", kHelpRateExact);
     const bool& rateJson = rate.Flag("--json", kHelpJson);
     const bool& rateCsv = rate.Flag("--csv", kHelpCsv);
 
     Subcommand estimate(app, "estimate", kHelpEstimate);
-    const Valued& estFirst = estimate.Value("--first-strike", kHelpFirstStrike);
-    const Valued& estShut = estimate.Value("--shut-out", kHelpShutOut);
-    const Valued& estEnemies = estimate.Value("--enemies", kHelpEstimateEnemies);
-    const Valued& estAllies = estimate.Value("--allies", kHelpAllies, true);
-    const Valued& estSeed = estimate.Value("--seed", kHelpSeed);
-    const Valued& estObserved = estimate.Value("--observed", kHelpObserved);
+    const Valued& estFirst = estimate.Value("--first-strike", "P", kHelpFirstStrike);
+    const Valued& estShut = estimate.Value("--shut-out", "P", kHelpShutOut);
+    const Valued& estEnemies = estimate.Value("--enemies", "N", kHelpEstimateEnemies);
+    const Valued& estAllies = estimate.Value("--allies", "A1,...", kHelpAllies, true);
+    const Valued& estSeed = estimate.Value("--seed", "X", kHelpSeed);
+    const Valued& estObserved = estimate.Value("--observed", "K/N", kHelpObserved);
     const bool& estExact = estimate.Flag("--exact", kHelpEstimateExact);
     const bool& estJson = estimate.Flag("--json", kHelpJson);
     const bool& estCsv = estimate.Flag("--csv", kHelpCsv);
 
     Subcommand curve(app, "curve", kHelpCurve);
-    const Valued& curveAllies = curve.Value("--allies", kHelpAllies, true);
-    const Valued& curveEnemies = curve.Value("--enemies", kHelpCurveEnemies);
-    const Valued& curveFrom = curve.Value("--from", kHelpFrom);
-    const Valued& curveTo = curve.Value("--to", kHelpTo);
-    const Valued& curveSeed = curve.Value("--seed", kHelpSeed);
-    const Valued& curveObserved = curve.Value("--observed", kHelpCurveObserved);
-    const Valued& curveSvg = curve.Value("--svg", kHelpSvg);
+    const Valued& curveAllies = curve.Value("--allies", "A1,...", kHelpAllies, true);
+    const Valued& curveEnemies = curve.Value("--enemies", "N", kHelpCurveEnemies);
+    const Valued& curveFrom = curve.Value("--from", "S", kHelpFrom);
+    const Valued& curveTo = curve.Value("--to", "S", kHelpTo);
+    const Valued& curveSeed = curve.Value("--seed", "X", kHelpSeed);
+    const Valued& curveObserved = curve.Value("--observed", "K/N", kHelpCurveObserved);
+    const Valued& curveSvg = curve.Value("--svg", "FILE", kHelpSvg);
     curve.Flag("--exact", kHelpCurveExact);
     const bool& curveSimulate = curve.Flag("--simulate", kHelpSimulate);
     const bool& curveJson = curve.Flag("--json", kHelpJson);

@@ -1,6 +1,7 @@
 #include "cli/roster_text.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "cli/terminal_text.h"
 #include "commands/cli_messages.h"
@@ -45,18 +46,14 @@ LineDiagnostic WarningDiagnostic(const WarnedLine& w) {
 
 std::vector<LineDiagnostic> RosterDiagnostics(const RosterLoadReport& report) {
     std::vector<LineDiagnostic> all;
-    LineDiagnostic* overCapacity = nullptr;
-    size_t overCapacityAt = 0;
+    size_t overCapacityAt = SIZE_MAX;
     for (const DroppedLine& d : report.dropped) {
-        if (d.reason == DropReason::kOverCapacity && overCapacity) {
+        if (d.reason == DropReason::kOverCapacity && overCapacityAt != SIZE_MAX) {
             ++all[overCapacityAt].lines;
             continue;
         }
+        if (d.reason == DropReason::kOverCapacity) overCapacityAt = all.size();
         all.push_back(DropDiagnostic(d));
-        if (d.reason == DropReason::kOverCapacity) {
-            overCapacityAt = all.size() - 1;
-            overCapacity = &all.back();
-        }
     }
     for (const WarnedLine& w : report.warnings) all.push_back(WarningDiagnostic(w));
     std::stable_sort(all.begin(), all.end(), [](const LineDiagnostic& a, const LineDiagnostic& b) { return a.line < b.line; });

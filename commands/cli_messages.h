@@ -96,7 +96,7 @@ constexpr const char* kHelpRate = "Shut-out and first-strike rates of the party 
 constexpr const char* kHelpEstimate = "The enemy speed that explains an observed rate or count";
 constexpr const char* kHelpCurve = "Both rates at every enemy speed of a range";
 constexpr const char* kHelpRoster = "A roster file as the window's list shows it, and every line it drops and why";
-constexpr const char* kHelpAllies = "A1,...: one to five ally speeds, whole numbers (missing allies count as 0)";
+constexpr const char* kHelpAllies = "One to five ally speeds, whole numbers (missing allies count as 0)";
 constexpr const char* kHelpEnemySpeed = "The enemies' speed";
 constexpr const char* kHelpEnemies = "The number of enemies, 1 to 9";
 constexpr const char* kHelpEstimateEnemies = "With --shut-out or --observed: the number of enemies, 1 to 9";
@@ -106,16 +106,16 @@ constexpr const char* kHelpRateExact = "Also the exact rates";
 constexpr const char* kHelpEstimateExact =
     "Exact rates in place of runs: instant and deterministic (a candidate's distance is |P*1000 - 100000 p|)";
 constexpr const char* kHelpCurveExact = "Exact rates (the default; with --simulate the simulated ones too)";
-constexpr const char* kHelpFirstStrike = "P: the first-strike rate observed, 1 to 99 percent";
-constexpr const char* kHelpShutOut = "P: the shut-out rate observed against --enemies N, 1 to 99 percent";
+constexpr const char* kHelpFirstStrike = "The first-strike rate observed, 1 to 99 percent";
+constexpr const char* kHelpShutOut = "The shut-out rate observed against --enemies N, 1 to 99 percent";
 constexpr const char* kHelpObserved =
-    "K/N: K first strikes (or shut-outs of --enemies N) in N encounters; lists the speeds within the 95 % "
+    "K first strikes (or shut-outs of --enemies N) in N encounters; lists the speeds within the 95 % "
     "Clopper-Pearson interval and the likeliest; implies --exact";
-constexpr const char* kHelpCurveObserved = "K/N: marks the speeds consistent with K successes in N encounters";
+constexpr const char* kHelpCurveObserved = "Marks the speeds consistent with K successes in N encounters";
 constexpr const char* kHelpFrom = "The lowest enemy speed (default: the estimation's candidate range)";
 constexpr const char* kHelpTo = "The highest enemy speed, at most 10000 speeds after --from";
 constexpr const char* kHelpSimulate = "Also one simulated run per speed";
-constexpr const char* kHelpSvg = "FILE: write a line chart of both rates";
+constexpr const char* kHelpSvg = "Write a line chart of both rates";
 constexpr const char* kHelpJson = "JSON on stdout (keys: docs/cli-json.md)";
 constexpr const char* kHelpCsv = "CSV on stdout, with a header row";
 constexpr const char* kHelpRosterFile = "The roster file; - reads standard input";
