@@ -1,8 +1,6 @@
 #include "cli/cli_form.h"
 
-#include <cstdio>
-
-#include "cli/cp932_to_utf8.h"
+#include "cli/terminal_text.h"
 
 namespace kestavel::cli {
 
@@ -15,17 +13,7 @@ std::string CliForm::ReadText(int controlId) { return Label(controlId); }
 
 void CliForm::WriteText(int controlId, const std::string& text) {
     texts_[controlId] = text;
-    if (controlId == echoId_) {
-        std::fprintf(stderr, "\r\x1b[K%s", Cp932ToUtf8(text).c_str());
-        std::fflush(stderr);
-        echoed_ = true;
-    }
-}
-
-void CliForm::EndEcho() {
-    if (echoed_) std::fputs("\r\x1b[K", stderr);
-    echoId_ = -1;
-    echoed_ = false;
+    if (controlId == echoId_ && progress_) progress_->Show(ShownText(text));
 }
 
 }  // namespace kestavel::cli

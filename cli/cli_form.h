@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "cli/progress_line.h"
 #include "commands/form.h"
 
 namespace kestavel::cli {
@@ -14,10 +15,11 @@ public:
     void SetField(int controlId, std::string text) { texts_[controlId] = std::move(text); }
     std::string Label(int controlId) const;
 
-    // While set, every text written to `controlId` is also shown on the terminal's stderr
-    // line, replacing the one before.
-    void EchoToTerminal(int controlId) { echoId_ = controlId; }
-    void EndEcho();
+    // While set, every text written to `controlId` is also shown on `progress`.
+    void EchoTo(int controlId, ProgressLine* progress) {
+        echoId_ = controlId;
+        progress_ = progress;
+    }
 
     std::string ReadText(int controlId) override;
     void WriteText(int controlId, const std::string& text) override;
@@ -25,7 +27,7 @@ public:
 private:
     std::map<int, std::string> texts_;
     int echoId_ = -1;
-    bool echoed_ = false;
+    ProgressLine* progress_ = nullptr;
 };
 
 }  // namespace kestavel::cli

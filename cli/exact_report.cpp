@@ -33,17 +33,6 @@ std::string SpeedSpans(const ObservedCountFit& fit) {
 
 }  // namespace
 
-std::string ExactPercentJson(double probability) {
-    std::string text = FormatFixed(100 * probability, 10);
-    while (text.back() == '0' && text[text.size() - 2] != '.') text.pop_back();
-    return text;
-}
-
-std::string ExactRatesJsonFields(const ExactRates& rates) {
-    return ", \"exactShutOutRate\": " + ExactPercentJson(rates.shutOut) +
-           ", \"exactFirstStrikeRate\": " + ExactPercentJson(rates.firstStrike);
-}
-
 std::vector<std::string> ExactRateLines(int32_t enemyCount, const ExactRates& rates) {
     return {FormatText(kTextBufferSize, "%d体 完封率(理論値): %.4f％", {enemyCount, 100 * rates.shutOut}),
             FormatText(kTextBufferSize, "個別先制率(理論値): %.4f％", {100 * rates.firstStrike})};
@@ -61,22 +50,6 @@ std::vector<std::string> ObservedCountLines(BinomialCount observed, int32_t enem
     lines.push_back(FormatText(kTextBufferSize, "最尤の敵素早: %d (%.4f％)",
                                {fit.likeliest.speed, 100 * fit.likeliest.probability}));
     return lines;
-}
-
-std::string ObservedCountJson(BinomialCount observed, int32_t enemyCount, const ObservedCountFit& fit) {
-    std::string json = "{\"successes\": " + std::to_string(observed.successes) +
-                       ", \"encounters\": " + std::to_string(observed.trials) +
-                       ", \"enemies\": " + std::to_string(enemyCount) +
-                       ", \"interval\": \"clopper-pearson\", \"confidence\": 95, \"lowerSpeed\": " +
-                       std::to_string(fit.range.lowerSpeed) + ", \"upperSpeed\": " + std::to_string(fit.range.upperSpeed) +
-                       ", \"consistentSpeeds\": [";
-    for (size_t i = 0; i < fit.consistent.size(); ++i) {
-        json += (i ? ", " : "") + std::string("{\"speed\": ") + std::to_string(fit.consistent[i].speed) +
-                ", \"exactRate\": " + ExactPercentJson(fit.consistent[i].probability) + "}";
-    }
-    json += "], \"likeliestSpeed\": " + std::to_string(fit.likeliest.speed) +
-            ", \"likeliestExactRate\": " + ExactPercentJson(fit.likeliest.probability) + "}";
-    return json;
 }
 
 }  // namespace kestavel::cli

@@ -1,60 +1,111 @@
-// kestavel-cli: the simulator's calculations from a terminal or a script.
+// kestavel-cli: the window's calculations from a terminal or a script. This file puts the
+// pieces together: the command line, the run of the core, the chosen rendering, the exit.
 
 #include <cstdio>
-#include <cstring>
-#include <exception>
-#include <string>
-#include <vector>
+#include <fstream>
+#include <variant>
 
-#include "cli/options.h"
-#include "cli/subcommands.h"
+#include "cli/command_line.h"
+#include "cli/curve_svg.h"
+#include "cli/exit_status.h"
+#include "cli/output.h"
+#include "cli/result_csv.h"
+#include "cli/result_json.h"
+#include "cli/result_text.h"
+#include "cli/roster_text.h"
+#include "cli/terminal_text.h"
+#include "cli/usage_error.h"
+#include "commands/cli_messages.h"
+#include "engine/text/text_format.h"
+
+namespace kestavel::cli {
 
 namespace {
 
-const char* const kUsage =
-    "usage:\n"
-    "  kestavel-cli rate --allies A1,A2,A3,A4,A5 --enemy-speed S --enemies N [--seed X] [--json]\n"
-    "  kestavel-cli estimate --first-strike P --allies A1,...,A5 [--seed X] [--json]\n"
-    "  kestavel-cli estimate --shut-out P --enemies N --allies A1,...,A5 [--seed X] [--json]\n"
-    "  kestavel-cli rate ... --exact\n"
-    "  kestavel-cli estimate (--first-strike P | --shut-out P --enemies N) --allies ... --exact [--observed K/N]\n"
-    "  kestavel-cli estimate --observed K/N [--enemies N] --allies A1,...,A5 [--json]\n"
-    "  kestavel-cli roster FILE [--json]\n"
-    "\n"
-    "Each run simulates 100000 turns, as the window does. Missing ally speeds count as 0.\n"
-    "Numbers are whole 32-bit integers; --seed X (0 to 4294967295) fixes every result.\n"
-    "--exact: rates computed exactly, each factor uniform on [0.6, 1.0) (to within 2^-32).\n"
-    "  rate prints them after the simulated ones (JSON: exactShutOutRate, exactFirstStrikeRate).\n"
-    "  estimate uses them in place of runs, instantly and without --seed: same candidates, a\n"
-    "  candidate's distance is |P*1000 - 100000*p| for its exact probability p, ties go to\n"
-    "  the higher speed, same table (JSON rows add exactFirstStrikeRate, exactShutOutRate).\n"
-    "--observed K/N: K of N encounters (0 <= K <= N <= 1000000) in which the party moved first:\n"
-    "  first strikes, or with --shut-out or --enemies shut-outs of that many enemies. Lists every\n"
-    "  candidate speed whose exact rate lies in the two-sided 95 % Clopper-Pearson interval of\n"
-    "  K/N (an exact binomial test), and the maximum-likelihood speed (ties: the higher).\n"
-    "  Implies --exact; without P the table centres on the maximum-likelihood speed.\n"
-    "roster lists a roster file's entries as the window's list shows them (then a tab and the\n"
-    "speed), and on stderr every line that was dropped and why.\n"
-    "Exit status: 0 done, 2 input refused (the reason on stderr), 64 usage error.\n";
+// A failure of the whole run: on stderr, and under --json as an object on stdout as well.
+int Fail(Format format, const char* code, const std::string& message, int status) {
+    WriteError(message);
+    if (format == Format::kJson) WriteOut(JsonText(ErrorJson(code, message)));
+    return status;
+}
+
+template <typename Result, typename Render>
+int Emit(Format format, const Outcome<Result>& outcome, Render render) {
+    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return Fail(format, "refused", refusal->message, kExitRefused);
+    WriteOut(render(std::get<Result>(outcome)));
+    return kExitDone;
+}
+
+int Rate(const CommandLine& line) {
+    return Emit(line.format, RunRate(line.rate), [&](const RateResult& r) {
+        return line.format == Format::kJson ? JsonText(RateJson(r)) : line.format == Format::kCsv ? RateCsv(r) : RateText(r);
+    });
+}
+
+int Estimate(const CommandLine& line) {
+    return Emit(line.format, RunEstimate(line.estimate), [&](const EstimateResult& r) {
+        std::fputs(NotesText(r.notes).c_str(), stderr);
+        return line.format == Format::kJson  ? JsonText(EstimateJson(r))
+               : line.format == Format::kCsv ? EstimateCsv(r)
+                                             : EstimateText(r);
+    });
+}
+
+int Curve(const CommandLine& line) {
+    const Outcome<CurveResult> outcome = RunCurve(line.curve);
+    if (line.format == Format::kSvg && std::holds_alternative<CurveResult>(outcome)) {
+        std::ofstream file(line.svgFile, std::ios::binary);
+        file << CurveSvg(std::get<CurveResult>(outcome));
+        file.close();
+        if (!file) {
+            WriteError(FormatText(600, kCannotWriteFile, {ShownArgument(line.svgFile)}));
+            return kExitIoError;
+        }
+        return kExitDone;
+    }
+    return Emit(line.format, outcome, [&](const CurveResult& r) {
+        return line.format == Format::kJson ? JsonText(CurveJson(r)) : line.format == Format::kCsv ? CurveCsv(r) : CurveText(r);
+    });
+}
+
+int Roster(const CommandLine& line) {
+    const RosterResult result = RunRoster(line.rosterFile);
+    if (!result.openError.empty()) {
+        return Fail(line.format, "cannotOpen",
+                    FormatText(600, kCannotOpenFile, {ShownArgument(line.rosterFile), result.openError}), kExitNoInput);
+    }
+    const std::vector<LineDiagnostic> diagnostics = RosterDiagnostics(result.report);
+    WriteOut(line.format == Format::kJson ? JsonText(RosterJson(result)) : RosterRowsText(result.simulator->roster));
+    if (line.format != Format::kJson) std::fputs(RosterDiagnosticsText(diagnostics).c_str(), stderr);
+    if (!result.readError.empty()) {
+        WriteError(FormatText(600, kReadFailed, {ShownArgument(line.rosterFile), result.readError,
+                                                 result.simulator->roster.rowCount}));
+        return kExitIoError;
+    }
+    return kExitDone;
+}
+
+int Run(int argc, char** argv) {
+    std::variant<CommandLine, int> parsed = 0;
+    try {
+        parsed = ParseCommandLine(argc, argv);
+    } catch (const UsageError& error) {
+        WriteError(error.what());
+        return kExitUsage;
+    }
+    if (const int* status = std::get_if<int>(&parsed)) return *status;
+    const CommandLine& line = std::get<CommandLine>(parsed);
+    switch (line.command) {
+        case Command::kRate: return Rate(line);
+        case Command::kEstimate: return Estimate(line);
+        case Command::kCurve: return Curve(line);
+        case Command::kRoster: return Roster(line);
+    }
+    return kExitUsage;
+}
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    using namespace kestavel::cli;
-    std::vector<std::string> args(argv + 1, argv + argc);
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
-        std::fputs(kUsage, args.empty() ? stderr : stdout);
-        return args.empty() ? kExitUsage : 0;
-    }
-    const std::string command = args[0];
-    args.erase(args.begin());
-    try {
-        if (command == "rate") return RunRate(args);
-        if (command == "estimate") return RunEstimate(args);
-        if (command == "roster") return RunRoster(args);
-        throw UsageError("unknown command '" + command + "'");
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "kestavel-cli: %s\n%s", error.what(), kUsage);
-        return kExitUsage;
-    }
-}
+}  // namespace kestavel::cli
+
+int main(int argc, char** argv) { return kestavel::cli::FinishOutput(kestavel::cli::Run(argc, argv)); }

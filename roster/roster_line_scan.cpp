@@ -12,6 +12,9 @@ class LineCursor {
 public:
     explicit LineCursor(std::string_view line) : line_(line) {}
 
+    bool AtEnd() const { return pos_ == line_.size(); }
+    bool AtBlankOrEnd() const { return AtEnd() || IsBlank(line_[pos_]); }
+
     void SkipBlanks() {
         while (pos_ < line_.size() && IsBlank(line_[pos_])) ++pos_;
     }
@@ -67,8 +70,13 @@ bool ReadText(LineCursor& cursor, char (&holder)[N], RosterLineFields& fields) {
     return true;
 }
 
-bool ReadNumber(LineCursor& cursor, int32_t& holder, RosterLineFields& fields) {
-    if (!cursor.Number(holder)) return false;
+bool ReadNumber(LineCursor& cursor, int32_t& holder, bool& runsOn, RosterLineFields& fields) {
+    if (!cursor.Number(holder)) {
+        cursor.SkipBlanks();
+        fields.stoppedAtText = !cursor.AtEnd();
+        return false;
+    }
+    runsOn = !cursor.AtBlankOrEnd();
     ++fields.fieldsRead;
     return true;
 }
@@ -81,8 +89,12 @@ RosterLineFields ScanRosterLine(std::string_view line) {
     RosterLineFields fields;
     LineCursor cursor(line);
     if (ReadText(cursor, fields.label, fields) && ReadText(cursor, fields.name, fields) &&
-        ReadNumber(cursor, fields.number, fields) && ReadNumber(cursor, fields.speed, fields)) {
+        ReadNumber(cursor, fields.number, fields.numberRunsOn, fields) &&
+        ReadNumber(cursor, fields.speed, fields.speedRunsOn, fields)) {
         fields.stop = LineScanStop::kComplete;
+        if (fields.speedRunsOn) cursor.Token();  // the rest of the speed's token
+        cursor.SkipBlanks();
+        fields.moreThanFour = !cursor.AtEnd();
     }
     return fields;
 }

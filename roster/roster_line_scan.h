@@ -26,6 +26,11 @@ struct RosterLineFields {
     int32_t speed = 0;
     int fieldsRead = 0;  // 0 to 4
     LineScanStop stop = LineScanStop::kMissingField;
+    // What a roster's author may not have meant; the window reads the line all the same.
+    bool stoppedAtText = false;   // the number field that stopped the scan held a non-number
+    bool numberRunsOn = false;    // the number's digits are followed by other bytes ("12abc")
+    bool speedRunsOn = false;     // the same for the speed
+    bool moreThanFour = false;    // a token follows the speed's
 };
 
 // Scans `line`, up to its first NUL byte if it holds one, field by field and stops at the first field that cannot be read; a too-long

@@ -11,12 +11,11 @@ namespace {
 
 std::string DecimalText(int32_t value) { return FormatText(kTextBufferSize, "%d", {value}); }
 
-// label, number, ") ", name: "X3) Y".
-std::string EntryText(const RosterTable& table, int32_t row) {
+}  // namespace
+
+std::string RosterEntryText(const RosterTable& table, int32_t row) {
     return table.label[row] + DecimalText(table.number[row]) + ") " + table.name[row];
 }
-
-}  // namespace
 
 int LoadRosterAtStartup(SpeedSimulator& simulator, const std::string& currentDirectory, RosterListView& list,
                         MessageBoxSink& messageBox, const FilePathDecoder& decoder) {
@@ -29,7 +28,7 @@ void FillRosterList(const SpeedSimulator& simulator, RosterListView& list) {
     list.ResetContent();
     list.AddEntry(messages::kRosterPlaceholder);
     const RosterTable& table = simulator.roster;
-    for (int32_t row = 0; row < table.rowCount; ++row) list.AddEntry(EntryText(table, row));
+    for (int32_t row = 0; row < table.rowCount; ++row) list.AddEntry(RosterEntryText(table, row));
     list.SetSelection(0);
 }
 

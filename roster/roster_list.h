@@ -21,6 +21,9 @@ public:
     virtual int GetSelection() = 0;                        // the current choice; -1 for none
 };
 
+// A row as the list shows it: label, number, ") ", name ("X3) Y").
+std::string RosterEntryText(const RosterTable& table, int32_t row);
+
 // Loads the roster from `currentDirectory` and fills the list, whether or not the file could
 // be read. Returns 0.
 int LoadRosterAtStartup(SpeedSimulator& simulator, const std::string& currentDirectory, RosterListView& list,

@@ -4,9 +4,11 @@
 #include <fstream>
 #include <system_error>
 
+#include "commands/cli_messages.h"
 #include "commands/messages.h"
 #include "engine/text/debug_trace.h"
 #include "engine/text/number_text.h"
+#include "roster/roster_line_reader.h"
 #include "roster/roster_line_scan.h"
 
 namespace kestavel {
@@ -28,16 +30,21 @@ constexpr char kSystemSeparator = '\\';
 constexpr char kSystemSeparator = '/';
 #endif
 
-bool IsBlankLine(const std::string& line) {
-    for (char c : line) {
-        if (!IsBlank(c)) return false;
+DroppedLine DropFor(long lineNumber, const RosterLineFields& fields, const RosterLine& line) {
+    DroppedLine dropped{lineNumber, DropReason::kMissingField, fields.fieldsRead, fields.stoppedAtText};
+    if (fields.stop == LineScanStop::kFieldTooLong) {
+        dropped.reason = DropReason::kFieldTooLong;
+    } else if (line.blank) {
+        dropped.reason = DropReason::kBlankLine;
     }
-    return true;
+    return dropped;
 }
 
-DropReason ReasonFor(const RosterLineFields& fields, const std::string& line) {
-    if (fields.stop == LineScanStop::kFieldTooLong) return DropReason::kFieldTooLong;
-    return IsBlankLine(line) ? DropReason::kBlankLine : DropReason::kMissingField;
+void NoteWarnings(long lineNumber, const RosterLineFields& fields, const RosterLine& line, RosterLoadReport& report) {
+    if (fields.speed < 1) report.warnings.push_back({lineNumber, RowWarning::kSpeedBelowOne, fields.speed});
+    if (fields.numberRunsOn) report.warnings.push_back({lineNumber, RowWarning::kNumberRunsOn, fields.number});
+    if (fields.speedRunsOn) report.warnings.push_back({lineNumber, RowWarning::kSpeedRunsOn, fields.speed});
+    if (fields.moreThanFour || line.overFourTokens) report.warnings.push_back({lineNumber, RowWarning::kMoreThanFour});
 }
 
 }  // namespace
@@ -49,11 +56,11 @@ const FilePathDecoder& BytesAsPath() {
 
 const char* DropReasonText(DropReason reason) {
     switch (reason) {
-        case DropReason::kBlankLine: return "blank line";
-        case DropReason::kMissingField: return "fewer than four fields";
-        case DropReason::kFieldTooLong: return "field too long";
-        case DropReason::kNumberBelowOne: return "number below 1";
-        case DropReason::kOverCapacity: return "over capacity";
+        case DropReason::kBlankLine: return kDropBlankLine;
+        case DropReason::kMissingField: return kDropMissingField;
+        case DropReason::kFieldTooLong: return kDropFieldTooLong;
+        case DropReason::kNumberBelowOne: return kDropNumberBelowOne;
+        case DropReason::kOverCapacity: return kDropOverCapacity;
     }
     return "";
 }
@@ -94,30 +101,30 @@ bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageB
 void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* report) {
     int32_t rows = 0;
     long lineNumber = 0;
-    std::string line;
-    auto drop = [&](DropReason reason) {
-        if (report) report->dropped.push_back({lineNumber, reason});
-    };
-    while (std::getline(lines, line)) {
+    RosterLineReader reader(lines);
+    RosterLine line;
+    while (reader.Next(line)) {
         ++lineNumber;
-        if (!line.empty() && line[0] == '#') continue;
-        const RosterLineFields fields = ScanRosterLine(line);
+        if (line.comment) continue;
+        const RosterLineFields fields = ScanRosterLine(line.text);
         DebugPrint("%s %s %d %d \n", fields.label, fields.name, fields.number, fields.speed);
         if (fields.stop != LineScanStop::kComplete) {
-            drop(ReasonFor(fields, line));
+            if (report) report->dropped.push_back(DropFor(lineNumber, fields, line));
         } else if (fields.number < 1) {
-            drop(DropReason::kNumberBelowOne);
+            if (report) report->dropped.push_back({lineNumber, DropReason::kNumberBelowOne, 4, false, fields.number});
         } else if (rows >= kRosterCapacity) {
-            drop(DropReason::kOverCapacity);
+            if (report) report->dropped.push_back({lineNumber, DropReason::kOverCapacity, 4});
         } else {
             table.number[rows] = fields.number;
             table.speed[rows] = fields.speed;
             table.name[rows] = fields.name;
             table.label[rows] = fields.label;
             ++rows;
+            if (report) NoteWarnings(lineNumber, fields, line, *report);
         }
     }
     table.rowCount = rows;
+    if (report) report->readFailed = reader.ReadFailed();
 }
 
 }  // namespace kestavel

@@ -14,7 +14,7 @@ namespace kestavel {
 // Why a line of the file did not become a row.
 enum class DropReason {
     kBlankLine,          // nothing but white space
-    kMissingField,       // fewer than four fields (or a number field without digits)
+    kMissingField,       // fewer than four fields, or a number field without digits
     kFieldTooLong,       // a label over 98 bytes or a name over 998 bytes
     kNumberBelowOne,     // the third field is 0 or negative
     kOverCapacity,       // the table already holds 10000 rows
@@ -25,11 +25,30 @@ const char* DropReasonText(DropReason reason);  // plain ASCII, for roster autho
 struct DroppedLine {
     long lineNumber;  // 1 for the first line of the file
     DropReason reason;
+    int fieldsRead = 0;          // the fields read before the line stopped
+    bool notANumber = false;     // kMissingField: the number or speed field holds a non-number
+    int32_t number = 0;          // kNumberBelowOne: the number read
+};
+
+// What the window accepts but the roster's author probably did not mean.
+enum class RowWarning {
+    kSpeedBelowOne,   // a speed of 0 or below, which the rate calculation refuses
+    kNumberRunsOn,    // the number's digits are followed by other bytes ("12abc" reads as 12)
+    kSpeedRunsOn,     // the same for the speed
+    kMoreThanFour,    // more than four fields: the rest is ignored
+};
+
+struct WarnedLine {
+    long lineNumber;
+    RowWarning warning;
+    int32_t value = 0;  // the number or speed as read
 };
 
 // What a load found; only the command-line tool asks for it.
 struct RosterLoadReport {
     std::vector<DroppedLine> dropped;
+    std::vector<WarnedLine> warnings;
+    bool readFailed = false;  // the stream failed before its end: the rows are those read so far
 };
 
 // The file's path: `directory`, a backslash, "speed.txt" (the backslash is added even when
@@ -58,7 +77,7 @@ bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageB
                     RosterLoadReport* report = nullptr, const FilePathDecoder& decoder = BytesAsPath());
 
 // Reads the lines of an opened roster into the table, one pass to the end of the stream or
-// the first read error.
+// the first read error. Memory stays bounded by the line holders however long a line is.
 void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* report);
 
 }  // namespace kestavel

@@ -1,55 +1,30 @@
-// kestavel-cli run as a process: its outputs, seed for seed, and its exit statuses.
+// kestavel-cli as a process: results seed for seed, its refusals, usage errors and roster
+// diagnostics, each message as the user reads it.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <array>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <string>
-
+#include "cli_run.h"
 #include "reference_model.h"
 
 namespace kestavel {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// The tool writes UTF-8; plain literals in this file are code page 932.
-std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
-
-// Runs the tool with `args` (already shell-quoted where needed).
-Outcome RunCli(const std::string& args) {
-    const std::string errPath = std::filesystem::temp_directory_path() / ("kestavel-cli-err-" + std::to_string(::getpid()));
-    Outcome outcome;
-    FILE* pipe = ::popen((std::string(KESTAVEL_CLI_PATH) + " " + args + " 2>" + errPath).c_str(), "r");
-    std::array<char, 4096> buffer;
-    size_t n;
-    while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) outcome.out.append(buffer.data(), n);
-    const int raw = ::pclose(pipe);
-    outcome.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    std::ifstream err(errPath);
-    outcome.err.assign(std::istreambuf_iterator<char>(err), {});
-    std::filesystem::remove(errPath);
-    return outcome;
-}
+using testing::RunCli;
+using testing::TempFile;
+using testing::Utf8;
 
 TEST(Cli, RateGivesTheReferenceCountsForASeed) {
-    const Outcome o = RunCli("rate --allies 60,50,40 --enemy-speed 50 --enemies 3 --seed 4294967295 --json");
+    const auto o = RunCli("rate --allies 60,50,40 --enemy-speed 50 --enemies 3 --seed 4294967295 --json");
     ASSERT_EQ(o.status, 0) << o.err;
     std::mt19937 engine(4294967295u);
     const auto c = reference::Run(engine, {60, 50, 40, 0, 0}, 50, 3);
-    char expected[200];
-    std::snprintf(expected, sizeof expected, "{\"winsAll\": %ld, \"winsFirst\": %ld, ", c.winsAll, c.winsFirst);
-    EXPECT_EQ(o.out.rfind(expected, 0), 0u) << o.out;
+    const auto j = o.Json();
+    EXPECT_EQ(j["shutOutWins"], c.winsAll);
+    EXPECT_EQ(j["firstStrikeWins"], c.winsFirst);
+    EXPECT_EQ(j["simulatedShutOutRate"], c.winsAll / 1000.0);  // the count's exact decimal
     EXPECT_EQ(o.err, "");
 
-    const Outcome text = RunCli("rate --allies 60,50,40 --enemy-speed 50 --enemies 3 --seed 4294967295");
+    const auto text = RunCli("rate --allies 60,50,40 --enemy-speed 50 --enemies 3 --seed 4294967295");
     char lines[200];
     std::snprintf(lines, sizeof lines, Utf8(u8"3体 完封率: %.1f％\n個別先制率: %.1f％\n").c_str(), c.winsAll / 1000.0,
                   c.winsFirst / 1000.0);
@@ -57,119 +32,169 @@ TEST(Cli, RateGivesTheReferenceCountsForASeed) {
 }
 
 TEST(Cli, EstimateGivesTheReferenceSearchForASeed) {
-    const Outcome o = RunCli("estimate --shut-out 60 --enemies 2 --allies 4,3 --seed 8 --json");
+    const auto o = RunCli("estimate --shut-out 60 --enemies 2 --allies 4,3 --seed 8 --json");
     ASSERT_EQ(o.status, 0) << o.err;
     std::mt19937 engine(8);
     const auto e = reference::EstimateSpeed(engine, {4, 3, 0, 0, 0}, 2, 2, 60);
-    std::string expected = "{\"bestSpeed\": " + std::to_string(e.bestSpeed) + ", \"rows\": [";
+    const auto j = o.Json();
+    EXPECT_EQ(j["bestSpeed"], e.bestSpeed);
     for (int i = 0; i < 5; ++i) {
-        char row[160];
-        std::snprintf(row, sizeof row, "%s{\"speed\": %d, \"firstStrikeRate\": %g, \"shutOutRate\": %g}", i ? ", " : "",
-                      e.rowSpeed[i], e.rows[i].winsFirst / 1000.0, e.rows[i].winsAll / 1000.0);
-        expected += row;
+        const auto& row = j["rows"][i];
+        EXPECT_EQ(row["speed"], e.rowSpeed[i]);
+        EXPECT_EQ(row["run"], e.rowSpeed[i] >= 1);
+        if (e.rowSpeed[i] >= 1) {
+            EXPECT_EQ(row["simulatedFirstStrikeRate"], e.rows[i].winsFirst / 1000.0);
+            EXPECT_EQ(row["simulatedShutOutRate"], e.rows[i].winsAll / 1000.0);
+        }
     }
-    expected += "]}\n";
-    // %g drops a trailing ".0"; the tool always writes one decimal at least.
-    std::string normalised = o.out;
-    for (size_t at; (at = normalised.find(".0,")) != std::string::npos || (at = normalised.find(".0}")) != std::string::npos;)
-        normalised.erase(at, 2);
-    EXPECT_EQ(normalised, expected);
 }
 
-TEST(Cli, RefusedInputGivesTheWindowsMessageAndStatusTwo) {
+TEST(Cli, AnUnseededRunReportsTheSeedThatRepeatsIt) {
+    for (const char* args : {"rate --allies 60,50 --enemy-speed 45 --enemies 2 --json",
+                             "estimate --first-strike 80 --allies 60 --json",
+                             "curve --allies 30 --enemies 2 --simulate --json"}) {
+        const auto first = RunCli(args);
+        ASSERT_EQ(first.status, 0) << args << first.err;
+        const auto again = RunCli(std::string(args) + " --seed " + first.Json()["seed"].dump());
+        EXPECT_EQ(again.out, first.out) << args;
+    }
+}
+
+TEST(Cli, RefusedInputNamesTheWindowsMessageTheRangeAndTheValue) {
     const std::pair<const char*, const char8_t*> cases[] = {
-        {"rate --allies 60 --enemy-speed 0 --enemies 10", u8"敵の素早さが不正な値です"},
-        {"rate --allies 60 --enemy-speed 5 --enemies 10", u8"敵の数が不正な値です"},
-        {"estimate --first-strike 100 --allies 0", u8"1％から99％で入力してください"},
-        {"estimate --shut-out 100 --enemies 0 --allies 0", u8"敵の数が不正な値です"},
-        {"estimate --shut-out 50 --enemies 2 --allies 200", u8"味方の素早さが不正な値です"},
+        {"rate --allies 60 --enemy-speed 0 --enemies 10", u8"敵の素早さが不正な値です (1 or more; got 0)"},
+        {"rate --allies 60 --enemy-speed 5 --enemies 10", u8"敵の数が不正な値です (1 to 9; got 10)"},
+        {"estimate --first-strike 100 --allies 0", u8"1％から99％で入力してください (1 to 99; got 100)"},
+        {"estimate --shut-out 100 --enemies 0 --allies 0", u8"敵の数が不正な値です (1 to 9; got 0)"},
+        {"estimate --shut-out 50 --enemies 2 --allies 200", u8"味方の素早さが不正な値です (best ally speed 1 to 199; got 200)"},
+        {"estimate --observed 5/10 --enemies 10 --allies 60", u8"敵の数が不正な値です (1 to 9; got 10)"},
+        {"estimate --observed 5/10 --allies -3", u8"味方の素早さが不正な値です (best ally speed 1 to 199; got 0)"},
+        {"curve --allies 250", u8"味方の素早さが不正な値です (best ally speed 1 to 199; got 250)"},
     };
     for (const auto& [args, message] : cases) {
-        const Outcome o = RunCli(args);
+        const auto o = RunCli(args);
         EXPECT_EQ(o.status, 2) << args;
         EXPECT_EQ(o.out, "") << args;
-        EXPECT_EQ(o.err, Utf8(message) + "\n") << args;
+        EXPECT_EQ(o.err, "kestavel-cli: " + Utf8(message) + "\n") << args;
+        const auto json = RunCli(std::string(args) + " --json");
+        EXPECT_EQ(json.Json()["error"]["code"], "refused") << args;
+        EXPECT_EQ(json.Json()["error"]["message"], Utf8(message)) << args;
     }
 }
 
-TEST(Cli, MalformedCommandLinesAreUsageErrors) {
-    const char* const cases[] = {
-        "",
-        "frobnicate",
-        "rate --allies 60,50 --enemy-speed 5x --enemies 2",
-        "rate --allies 60,50 --enemy-speed 2147483648 --enemies 2",
-        "rate --allies 1,2,3,4,5,6 --enemy-speed 5 --enemies 2",
-        "rate --allies 60,,50 --enemy-speed 5 --enemies 2",
-        "rate --allies 60 --enemy-speed 5",
-        "rate --allies 60 --enemy-speed 5 --enemies 2 --seed 4294967296",
-        "rate --allies 60 --enemy-speed 5 --enemies 2 --seed -1",
-        "rate --allies 60 --enemy-speed 5 --enemies 2 --enemies 3",
-        "estimate --first-strike 50 --shut-out 50 --allies 60",
-        "estimate --first-strike 50 --enemies 2 --allies 60",
-        "estimate --allies 60",
-        "roster",
+TEST(Cli, UsageErrorsSayWhatIsWrongInTwoLines) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "a command is required"},
+        {"frobnicate", "unknown command 'frobnicate'"},
+        {"rate --allies --enemy-speed 50 --enemies 2", "--allies: needs a value, not the option --enemy-speed"},
+        {"rate --allies 60,50 --enemy-speed 5x --enemies 2", "--enemy-speed must be a whole number"},
+        {"rate --allies 60 --enemy-speed 2147483648 --enemies 2", "not '2147483648'"},
+        {"rate --allies 1,2,3,4,5,6 --enemy-speed 5 --enemies 2", "one to five speeds"},
+        {"rate --allies 60,,50 --enemy-speed 5 --enemies 2", "an ally speed of --allies"},
+        {"rate --allies 60 --enemy-speed 5", "--enemies is required"},
+        {"rate --allies 60 --enemy-speed 5 --enemies 2 --seed 4294967296", "--seed must be"},
+        {"rate --allies 60 --enemy-speed 5 --enemies 2 --seed -1", "--seed must be"},
+        {"rate --allies 60 --enemy-speed 5 --enemies 2 --enemies 3", "--enemies"},
+        {"rate --allies 60 --enemy-speed 5 --enemies 2 --json --csv", "exclude one another"},
+        {"estimate --first-strike 50 --shut-out 50 --allies 60", "one of --first-strike P and --shut-out P"},
+        {"estimate --first-strike 50 --enemies 2 --allies 60", "drop --enemies"},
+        {"estimate --allies 60", "needs --first-strike P, --shut-out P or --observed K/N"},
+        {"estimate --first-strike 95 --allies 60 --exact --seed 1", "drop --seed"},
+        {"estimate --observed 19/2 --allies 60", "K of --observed K/N"},
+        {"estimate --observed 19 --allies 60", "--observed takes K/N"},
+        {"estimate --observed 1/1000001 --allies 60", "N of --observed K/N"},
+        {"curve --allies 60 --from 10", "--from and --to come together"},
+        {"curve --allies 60 --from 10 --to 9", "--to must be"},
+        {"curve --allies 60 --seed 3", "drop --seed or add --simulate"},
+        {"roster", "FILE is required"},
+        {"roster a b", "not expected: b"},
     };
-    for (const char* args : cases) {
-        const Outcome o = RunCli(args);
+    for (const auto& [args, what] : cases) {
+        const auto o = RunCli(args);
         EXPECT_EQ(o.status, 64) << args;
-        EXPECT_NE(o.err.find("usage:"), std::string::npos) << args;
+        EXPECT_EQ(o.out, "") << args;
+        EXPECT_EQ(o.err.rfind("kestavel-cli: ", 0), 0u) << args << ": " << o.err;
+        EXPECT_NE(o.err.find(what), std::string::npos) << args << ": " << o.err;
+        const std::string command = std::string(args).substr(0, std::string(args).find(' '));
+        const bool known = command == "rate" || command == "estimate" || command == "curve" || command == "roster";
+        EXPECT_NE(o.err.find("\nrun 'kestavel-cli " + (known ? command + " " : "") + "--help'\n"), std::string::npos)
+            << args << ": " << o.err;
+        EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 2) << args << ": " << o.err;
     }
-    EXPECT_EQ(RunCli("--help").status, 0);
-}
-
-TEST(Cli, RosterListsEntriesAndTellsWhatWasDropped) {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / ("kestavel-cli-roster-" + std::to_string(::getpid()));
-    std::ofstream(file, std::ios::binary) << "# roster\nX Y 3 42\n\x95\x5c \"q\" 1 -5\nA B 0 1\nshort\n";
-    const Outcome o = RunCli("roster " + file.string());
-    EXPECT_EQ(o.status, 0);
-    EXPECT_EQ(o.out, "X3) Y\t42\n\xE8\xA1\xA8" "1) \"q\"\t-5\n");
-    EXPECT_EQ(o.err, "line 4 dropped: number below 1\nline 5 dropped: fewer than four fields\n");
-
-    const Outcome json = RunCli("roster --json " + file.string());
-    EXPECT_EQ(json.out,
-              "{\"rows\": [{\"label\": \"X\", \"name\": \"Y\", \"number\": 3, \"speed\": 42}, "
-              "{\"label\": \"\xE8\xA1\xA8\", \"name\": \"\\\"q\\\"\", \"number\": 1, \"speed\": -5}], "
-              "\"dropped\": [{\"line\": 4, \"reason\": \"number below 1\"}, {\"line\": 5, \"reason\": \"fewer than four fields\"}]}\n");
-    std::filesystem::remove(file);
-
-    const Outcome missing = RunCli("roster " + file.string());
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.err, Utf8(u8"file:speed.txt 読み込み失敗\n"));
-}
-
-}  // namespace
-}  // namespace kestavel
-
-namespace kestavel {
-namespace {
-
-TEST(CliExact, RateAddsTheExactRatesAndEstimateIsDeterministic) {
-    // One ally of 100 against one enemy of 100: by symmetry exactly half the turns are won.
-    const Outcome rate = RunCli("rate --allies 100 --enemy-speed 100 --enemies 1 --seed 3 --exact --json");
-    ASSERT_EQ(rate.status, 0) << rate.err;
-    EXPECT_NE(rate.out.find("\"exactShutOutRate\": 50"), std::string::npos) << rate.out;
-    EXPECT_NE(rate.out.find("\"exactFirstStrikeRate\": 50"), std::string::npos) << rate.out;
-
-    const Outcome first = RunCli("estimate --first-strike 95 --allies 60,50,40,30,20 --exact --json");
-    const Outcome again = RunCli("estimate --first-strike 95 --allies 60,50,40,30,20 --exact --json");
-    ASSERT_EQ(first.status, 0) << first.err;
-    EXPECT_EQ(first.out, again.out);
-    EXPECT_EQ(first.out.rfind("{\"bestSpeed\": 45, ", 0), 0u) << first.out;
-    EXPECT_EQ(RunCli("estimate --first-strike 95 --allies 60 --exact --seed 1").status, 64);
-}
-
-TEST(CliExact, ObservedCountsGiveTheConsistentSpeedsAndTheLikeliest) {
-    const Outcome o = RunCli("estimate --observed 19/20 --allies 60,50,40,30,20 --json");
-    ASSERT_EQ(o.status, 0) << o.err;
-    EXPECT_NE(o.out.find("\"likeliestSpeed\": 45"), std::string::npos) << o.out;
-    EXPECT_NE(o.out.find("{\"speed\": 38, "), std::string::npos);
-    EXPECT_NE(o.out.find("{\"speed\": 53, "), std::string::npos);
-    EXPECT_EQ(o.out.find("{\"speed\": 37, "), std::string::npos);
-    EXPECT_EQ(o.out.find("{\"speed\": 54, "), std::string::npos);
-    for (const char* bad : {"19/2", "19", "-1/20", "a/b", "1/1000001"}) {
-        EXPECT_EQ(RunCli(std::string("estimate --observed ") + bad + " --allies 60").status, 64) << bad;
+    for (const char* help : {"--help", "rate --help", "estimate -h", "curve --help", "roster --help", "--version"}) {
+        const auto o = RunCli(help);
+        EXPECT_EQ(o.status, 0) << help;
+        EXPECT_NE(o.out, "") << help;
     }
-    EXPECT_EQ(RunCli("estimate --observed 5/10 --enemies 10 --allies 60").status, 2);
+    EXPECT_EQ(RunCli("--version").out, "0.1.0\n");
+    // Both spellings of a value, `--` before a file, and a flag given twice.
+    EXPECT_EQ(RunCli("rate --allies=60 --enemy-speed 50 --enemies=2 --seed 1 --json --json").out,
+              RunCli("rate --allies 60 --enemy-speed=50 --enemies 2 --seed=1 --json").out);
+}
+
+TEST(Cli, RosterTellsForEachLineWhyItWasDroppedOrDoubtful) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"X Y 3 42", ""},
+        {" \t", "dropped: blank line"},
+        {"short", "dropped: only 1 field of 4 (label name number speed)"},
+        {"a b", "dropped: only 2 fields of 4 (label name number speed)"},
+        {"a b x 5", "dropped: the number (third field) is not a number"},
+        {"a b 5 x", "dropped: the speed (fourth field) is not a number"},
+        {std::string(99, 'L') + " n 1 1", "dropped: the label is longer than 98 bytes"},
+        {"l " + std::string(999, 'n') + " 1 1", "dropped: the name is longer than 998 bytes"},
+        {"a b 0 1", "dropped: number below 1 (got 0): the window lists numbers from 1"},
+        {"a b 1 0", "warning: speed 0 is below 1: the rate calculation refuses it"},
+        {"a b 12abc 5", "dropped: the speed (fourth field) is not a number"},
+        {"a b 1 12abc", "warning: the speed's digits are followed by other bytes: it reads as 12"},
+        {"a b 7+5", "warning: the number's digits are followed by other bytes: it reads as 7"},
+        {"a b 1 2 3", "warning: more than four fields: the rest of the line is ignored"},
+    };
+    for (const auto& [line, diagnostic] : cases) {
+        const TempFile file("# first\n" + line + "\n");
+        const auto o = RunCli("roster " + file.Path());
+        EXPECT_EQ(o.status, 0) << line;
+        EXPECT_EQ(o.err, diagnostic.empty() ? "" : "line 2 " + diagnostic + "\n") << line;
+    }
+    // Escape sequences and bytes that are not code page 932 never reach the terminal raw.
+    const TempFile hostile("\x95\x5c \"q\" 1 5\nbad\x1b]0;title\x07 n 1 3\nZ \x81 1 2\n");
+    EXPECT_EQ(RunCli("roster " + hostile.Path()).out,
+              "\xE8\xA1\xA8" "1) \"q\"\t5\nbad\\x1B]0;title\\x071) n\t3\nZ1) \\x81\t2\n");
+    EXPECT_EQ(RunCli("roster - < " + hostile.Path()).out, RunCli("roster " + hostile.Path()).out);
+
+    std::string full;
+    for (int i = 1; i <= 10050; ++i) full += "L N " + std::to_string(i) + " 1\n";
+    const TempFile fullFile(full + "x\n");
+    const auto over = RunCli("roster " + fullFile.Path());
+    EXPECT_EQ(over.err, "from line 10001 on, 50 lines dropped: over capacity (the window keeps the first 10000 rows)\n"
+                        "line 10051 dropped: only 1 field of 4 (label name number speed)\n");
+}
+
+TEST(Cli, RosterFilesThatCannotBeReadOrWritten) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"roster /nonexistent/speed.txt", "kestavel-cli: cannot open /nonexistent/speed.txt: no such file\n"},
+        {"roster /tmp", "kestavel-cli: cannot open /tmp: it is a directory\n"},
+        {"roster /proc/self/mem",
+         "kestavel-cli: reading /proc/self/mem failed part-way: input/output error; the 0 rows read before it are shown\n"},
+    };
+    for (const auto& [args, err] : cases) {
+        const auto o = RunCli(args);
+        EXPECT_EQ(o.status, args.find("mem") != std::string::npos ? 74 : 66) << args;
+        EXPECT_EQ(o.err, err) << args;
+    }
+    EXPECT_EQ(RunCli("roster /tmp --json").Json()["error"]["code"], "cannotOpen");
+    if (::geteuid() != 0) {
+        const TempFile locked("l n 1 1\n");
+        std::filesystem::permissions(locked.Path(), std::filesystem::perms::none);
+        EXPECT_EQ(RunCli("roster " + locked.Path()).err, "kestavel-cli: cannot open " + locked.Path() + ": permission denied\n");
+    }
+    const TempFile roster("l n 1 1\n");
+    for (const std::string& args : {"roster " + roster.Path(), std::string("rate --allies 6 --enemy-speed 5 --enemies 1"),
+                                   std::string("estimate --first-strike 50 --allies 6 --exact --json"),
+                                   std::string("curve --allies 6 --csv")}) {
+        const auto o = RunCli(args + " > /dev/full");
+        EXPECT_EQ(o.status, 74) << args;
+        EXPECT_EQ(o.err, "kestavel-cli: cannot write the output\n") << args;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+// The command line, parsed with CLI11 and read strictly into one subcommand's inputs.
+
+#include <string>
+#include <variant>
+
+#include "cli/curve_result.h"
+#include "cli/estimate_result.h"
+#include "cli/rate_result.h"
+
+namespace kestavel::cli {
+
+enum class Command { kRate, kEstimate, kCurve, kRoster };
+enum class Format { kText, kJson, kCsv, kSvg };
+
+struct CommandLine {
+    Command command = Command::kRate;
+    Format format = Format::kText;
+    std::string svgFile;
+    RateInputs rate;
+    EstimateInputs estimate;
+    CurveInputs curve;
+    std::string rosterFile;
+};
+
+// The command to run, or the exit status once help or the version has been printed. A
+// malformed command line throws UsageError, whose text ends with where to find help.
+std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv);
+
+}  // namespace kestavel::cli

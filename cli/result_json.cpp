@@ -1,0 +1,136 @@
+#include "cli/result_json.h"
+
+#include "cli/percent_text.h"
+#include "cli/roster_text.h"
+#include "cli/terminal_text.h"
+#include "roster/roster_list.h"
+
+namespace kestavel::cli {
+
+using json = nlohmann::ordered_json;
+
+namespace {
+
+json ObservedJson(const BinomialCount& count) { return {{"successes", count.successes}, {"encounters", count.trials}}; }
+
+json ExactRatesJson(const ExactRates& rates) {
+    return {{"exactFirstStrikeRate", ExactPercentNumber(rates.firstStrike)},
+            {"exactShutOutRate", ExactPercentNumber(rates.shutOut)}};
+}
+
+json FitJson(const EstimateResult& r, const ObservedCountFit& fit) {
+    const auto speedJson = [&](const SpeedWithRate& s) {
+        json entry = {{"speed", s.speed}};
+        // The fit's probability is the counted event's; the other rate comes with it.
+        double allies[5];
+        SetAllySpeeds(allies, r.inputs.allies);
+        entry.update(ExactRatesJson(ExactRatesFor(allies, s.speed, r.enemies)));
+        return entry;
+    };
+    json consistent = json::array();
+    for (const SpeedWithRate& s : fit.consistent) consistent.push_back(speedJson(s));
+    return {{"countedEvent", r.enemies == 1 ? "firstStrike" : "shutOut"},
+            {"interval", "clopper-pearson"},
+            {"confidence", 95},
+            {"consistentSpeeds", consistent},
+            {"likeliest", speedJson(fit.likeliest)}};
+}
+
+}  // namespace
+
+json RateJson(const RateResult& r) {
+    json j = {{"command", "rate"},
+              {"inputs", {{"allies", r.inputs.allies}, {"enemySpeed", r.inputs.enemySpeed}, {"enemies", r.inputs.enemies}}},
+              {"seed", r.inputs.seed},
+              {"shutOutWins", r.shutOutWins},
+              {"firstStrikeWins", r.firstStrikeWins},
+              {"simulatedShutOutRate", SimulatedPercentNumber(r.shutOutWins)},
+              {"simulatedFirstStrikeRate", SimulatedPercentNumber(r.firstStrikeWins)}};
+    if (r.exact) j.update(ExactRatesJson(*r.exact));
+    return j;
+}
+
+json EstimateJson(const EstimateResult& r) {
+    const EstimateInputs& in = r.inputs;
+    json inputs = {{"allies", in.allies}, {"enemies", r.enemies}, {"exact", in.exact}};
+    inputs["firstStrike"] = in.firstStrike ? json(*in.firstStrike) : json(nullptr);
+    inputs["shutOut"] = in.shutOut ? json(*in.shutOut) : json(nullptr);
+    inputs["observed"] = in.observed ? ObservedJson(*in.observed) : json(nullptr);
+    json rows = json::array();
+    for (const EstimateRow& row : r.rows) {
+        json entry = {{"speed", row.speed}, {"run", row.run}};
+        if (row.run && in.exact) {
+            entry["exactFirstStrikeRate"] = ExactPercentNumber(row.firstStrikeRate / 100);
+            entry["exactShutOutRate"] = ExactPercentNumber(row.shutOutRate / 100);
+        } else if (row.run) {
+            entry["simulatedFirstStrikeRate"] = row.firstStrikeRate;
+            entry["simulatedShutOutRate"] = row.shutOutRate;
+        }
+        rows.push_back(entry);
+    }
+    json notes = json::array();
+    for (const Note& note : r.notes) notes.push_back({{"code", note.code}, {"message", note.message}});
+    return {{"command", "estimate"},
+            {"inputs", inputs},
+            {"seed", in.exact ? json(nullptr) : json(in.seed)},
+            {"candidateRange", {{"lowest", r.range.lowerSpeed}, {"highest", r.range.upperSpeed}}},
+            {"bestSpeed", r.bestSpeed},
+            {"rows", rows},
+            {"observed", r.fit ? FitJson(r, *r.fit) : json(nullptr)},
+            {"notes", notes}};
+}
+
+json CurveJson(const CurveResult& r) {
+    const CurveInputs& in = r.inputs;
+    json points = json::array();
+    for (const CurvePoint& p : r.points) {
+        json entry = {{"speed", p.speed}};
+        entry.update(ExactRatesJson(p.exact));
+        if (in.simulate) {
+            entry["simulatedFirstStrikeRate"] = SimulatedPercentNumber(p.firstStrikeWins);
+            entry["simulatedShutOutRate"] = SimulatedPercentNumber(p.shutOutWins);
+        }
+        if (in.observed) entry["consistent"] = p.consistent;
+        points.push_back(entry);
+    }
+    return {{"command", "curve"},
+            {"inputs",
+             {{"allies", in.allies},
+              {"enemies", in.enemies},
+              {"from", r.from},
+              {"to", r.to},
+              {"simulate", in.simulate},
+              {"observed", in.observed ? ObservedJson(*in.observed) : json(nullptr)}}},
+            {"seed", in.simulate ? json(in.seed) : json(nullptr)},
+            {"points", points}};
+}
+
+json RosterJson(const RosterResult& r) {
+    const RosterTable& table = r.simulator->roster;
+    json rows = json::array();
+    for (int32_t row = 0; row < table.rowCount; ++row) {
+        rows.push_back({{"entry", Utf8Text(RosterEntryText(table, row))},
+                        {"label", Utf8Text(table.label[row])},
+                        {"name", Utf8Text(table.name[row])},
+                        {"number", table.number[row]},
+                        {"speed", table.speed[row]}});
+    }
+    json dropped = json::array(), warnings = json::array();
+    for (const LineDiagnostic& d : RosterDiagnostics(r.report)) {
+        json entry = {{"line", d.line}, {"code", d.code}, {d.dropped ? "reason" : "message", d.text}};
+        if (d.lines > 1 || d.code == std::string_view("overCapacity")) entry["lines"] = d.lines;
+        (d.dropped ? dropped : warnings).push_back(entry);
+    }
+    return {{"command", "roster"},
+            {"inputs", {{"file", ShownArgument(r.file)}}},
+            {"rows", rows},
+            {"dropped", dropped},
+            {"warnings", warnings},
+            {"readError", r.readError.empty() ? json(nullptr) : json(r.readError)}};
+}
+
+json ErrorJson(const char* code, const std::string& message) { return {{"error", {{"code", code}, {"message", message}}}}; }
+
+std::string JsonText(const json& j) { return j.dump(2) + "\n"; }
+
+}  // namespace kestavel::cli

@@ -1,0 +1,59 @@
+#include "cli/result_text.h"
+
+#include "cli/exact_report.h"
+#include "cli/terminal_text.h"
+#include "commands/cli_messages.h"
+#include "engine/text/text_format.h"
+
+namespace kestavel::cli {
+
+namespace {
+
+std::string Line(const std::string& cp932) { return ShownText(cp932) + "\n"; }
+
+}  // namespace
+
+std::string RateText(const RateResult& r) {
+    std::string text = Line(r.shutOutLine) + Line(r.firstStrikeLine);
+    if (r.exact) {
+        for (const std::string& line : ExactRateLines(r.inputs.enemies, *r.exact)) text += Line(line);
+    }
+    return text;
+}
+
+std::string EstimateText(const EstimateResult& r) {
+    std::string text = Line(r.headerLine);
+    for (const std::string& row : r.rowLines) text += Line(row);
+    if (r.fit) {
+        for (const std::string& line : ObservedCountLines(*r.inputs.observed, r.enemies, *r.fit)) text += Line(line);
+    }
+    return text;
+}
+
+std::string CurveText(const CurveResult& r) {
+    const int32_t enemies = r.inputs.enemies;
+    std::string header = FormatText(200, "敵素早\t先制率(理論値)\t%d体完封率(理論値)", {enemies});
+    if (r.inputs.simulate) header += FormatText(200, "\t先制率\t%d体完封率", {enemies});
+    if (r.inputs.observed) {
+        header += FormatText(200, "\t観測 %d/%d", {static_cast<long long>(r.inputs.observed->successes),
+                                                   static_cast<long long>(r.inputs.observed->trials)});
+    }
+    std::string text = Line(header);
+    for (const CurvePoint& p : r.points) {
+        std::string row = FormatText(200, "%d\t%.4f\t%.4f", {p.speed, 100 * p.exact.firstStrike, 100 * p.exact.shutOut});
+        if (r.inputs.simulate) {
+            row += FormatText(200, "\t%.1f\t%.1f", {p.firstStrikeWins / 1000.0, p.shutOutWins / 1000.0});
+        }
+        if (r.inputs.observed) row += p.consistent ? "\t矛盾しない" : "\t-";
+        text += Line(row);
+    }
+    return text;
+}
+
+std::string NotesText(const std::vector<Note>& notes) {
+    std::string text;
+    for (const Note& note : notes) text += std::string(kProgramPrefix) + kNotePrefix + note.message + "\n";
+    return text;
+}
+
+}  // namespace kestavel::cli

@@ -1,0 +1,31 @@
+#pragma once
+// The numbers of the command line, read strictly: a value that is not exactly a whole number
+// in its range is a usage error, never read the way the window reads its fields.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/exact/binomial_interval.h"
+
+namespace kestavel::cli {
+
+// Decimal digits with an optional leading minus sign and nothing else, in [min, max];
+// otherwise a UsageError naming `what`.
+int64_t ParseStrictInteger(const std::string& text, int64_t min, int64_t max, const std::string& what);
+
+// A 32-bit number.
+int32_t ParseInt32(const std::string& text, const std::string& what);
+
+// A seed, 0 to 4294967295.
+uint32_t ParseSeed(const std::string& text);
+
+// "A1,A2,...": one to five 32-bit numbers.
+std::vector<int32_t> ParseAllySpeeds(const std::string& text);
+
+constexpr int64_t kMostObservedEncounters = 1000000;
+
+// "K/N" with 0 <= K <= N and 1 <= N <= 1000000.
+BinomialCount ParseObservedCount(const std::string& text);
+
+}  // namespace kestavel::cli

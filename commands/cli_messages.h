@@ -1,0 +1,123 @@
+#pragma once
+// Every English text kestavel-cli shows its user: messages, reasons, notes and help. (The
+// window's own texts, code page 932, stay with the code that writes them.)
+
+namespace kestavel {
+
+// Why a roster line was dropped, and what a kept row may hold that its author did not mean.
+constexpr const char* kDropBlankLine = "blank line";
+constexpr const char* kDropMissingField = "fewer than four fields";
+constexpr const char* kDropFieldTooLong = "field too long";
+constexpr const char* kDropNumberBelowOne = "number below 1";
+constexpr const char* kDropOverCapacity = "over capacity";
+constexpr const char* kDropFieldsFound[] = {"no field", "only 1 field", "only 2 fields", "only 3 fields"};
+constexpr const char* kDropOfFour = "of 4 (label name number speed)";
+constexpr const char* kDropNumberNotANumber = "the number (third field) is not a number";
+constexpr const char* kDropSpeedNotANumber = "the speed (fourth field) is not a number";
+constexpr const char* kDropLabelTooLong = "the label is longer than 98 bytes";
+constexpr const char* kDropNameTooLong = "the name is longer than 998 bytes";
+constexpr const char* kDropNumberBelowOneGot = "number below 1 (got %d): the window lists numbers from 1";
+constexpr const char* kDropOverCapacitySummary =
+    "from line %d on, %d lines dropped: over capacity (the window keeps the first 10000 rows)";
+constexpr const char* kDroppedLine = "line %d dropped: %s";
+constexpr const char* kWarnedLine = "line %d warning: %s";
+constexpr const char* kWarnSpeedBelowOne = "speed %d is below 1: the rate calculation refuses it";
+constexpr const char* kWarnNumberRunsOn = "the number's digits are followed by other bytes: it reads as %d";
+constexpr const char* kWarnSpeedRunsOn = "the speed's digits are followed by other bytes: it reads as %d";
+constexpr const char* kWarnMoreThanFour = "more than four fields: the rest of the line is ignored";
+
+
+// How a run ends when it cannot give its result.
+constexpr const char* kProgramPrefix = "kestavel-cli: ";
+constexpr const char* kRefusalRange = " (%s; got %d)";
+constexpr const char* kAcceptedEnemySpeed = "1 or more";
+constexpr const char* kAcceptedEnemyCount = "1 to 9";
+constexpr const char* kAcceptedPercent = "1 to 99";
+constexpr const char* kAcceptedBestAlly = "best ally speed 1 to 199";
+constexpr const char* kCannotWriteOutput = "cannot write the output";
+constexpr const char* kCannotWriteFile = "cannot write %s";
+constexpr const char* kCannotOpenFile = "cannot open %s: %s";
+constexpr const char* kReadFailed = "reading %s failed part-way: %s; the %d rows read before it are shown";
+constexpr const char* kErrorNoSuchFile = "no such file";
+constexpr const char* kErrorPermission = "permission denied";
+constexpr const char* kErrorIsDirectory = "it is a directory";
+constexpr const char* kErrorInputOutput = "input/output error";
+constexpr const char* kErrorNumbered = "system error %d";
+
+// A command line that cannot be run.
+constexpr const char* kUsageHint = "run 'kestavel-cli %s--help'";
+constexpr const char* kUsageNoCommand = "a command is required: rate, estimate, curve or roster";
+constexpr const char* kUsageUnknownCommand = "unknown command '%s': the commands are rate, estimate, curve and roster";
+constexpr const char* kUsageMissingValue = "needs a value, not the option %s";
+constexpr const char* kUsageNotAWholeNumber = "%s must be a whole number from %d to %d, not '%s'";
+constexpr const char* kWhatAllySpeed = "an ally speed of --allies";
+constexpr const char* kUsageTooManyAllies = "--allies takes one to five speeds";
+constexpr const char* kUsageObservedForm = "--observed takes K/N, K of N encounters, not '%s'";
+constexpr const char* kWhatObservedN = "N of --observed K/N";
+constexpr const char* kWhatObservedK = "K of --observed K/N";
+constexpr const char* kUsageOneFormat = "--json, --csv and --svg exclude one another";
+constexpr const char* kUsageOnePercent = "estimate takes one of --first-strike P and --shut-out P";
+constexpr const char* kUsageFirstStrikeEnemies = "--first-strike estimates against one enemy: drop --enemies";
+constexpr const char* kUsageShutOutEnemies = "--shut-out P needs --enemies N";
+constexpr const char* kUsageEstimateWhat = "estimate needs --first-strike P, --shut-out P or --observed K/N";
+constexpr const char* kUsageExactSeed = "--exact and --observed draw nothing: drop --seed";
+constexpr const char* kUsageFromTo = "--from and --to come together";
+constexpr const char* kUsageCurveSeed = "the curve draws only with --simulate: drop --seed or add --simulate";
+
+// Notes on a result that deserves a second look.
+constexpr const char* kNotePrefix = "note: ";
+constexpr const char* kNoteCodeOutOfReach = "outOfReach";
+constexpr const char* kNoteOutOfReach =
+    "%d %% lies outside what any candidate speed gives (speed %d: %.1f %%, speed %d: %.1f %%); best speed %d is "
+    "only the nearest end";
+constexpr const char* kNoteCodeDisagrees = "observedDisagrees";
+constexpr const char* kNoteObservedDisagrees =
+    "best speed %d for %d %% lies outside the speeds consistent with the observed %d/%d (%s)";
+constexpr const char* kSpansNone = "none";
+constexpr const char* kSpanTo = " to %d";
+
+// The chart.
+constexpr const char* kSvgTitle = "First-strike and shut-out rates against the enemy speed";
+constexpr const char* kSvgSubtitle = "allies %s, %d enemies, exact rates";
+constexpr const char* kSvgSpeedAxis = "enemy speed";
+constexpr const char* kSvgRateAxis = "rate (%)";
+constexpr const char* kSvgFirstStrikeLegend = "first strike";
+constexpr const char* kSvgShutOutLegend = "shut-out of %d";
+constexpr const char* kSvgSimulatedLegend = "dots: simulated (100000 trials)";
+constexpr const char* kSvgConsistentLegend = "consistent with %d/%d (95 %%)";
+
+// Help.
+constexpr const char* kHelpProgram =
+    "The window's calculations from a terminal. Each simulated rate is a run of 100000 turns, as\n"
+    "in the window; exact rates take every factor uniform on [0.6, 1.0).\n"
+    "Exit status: 0 done, 2 input refused, 64 usage error, 66 file not opened, 74 read or write error.";
+constexpr const char* kHelpVersion = "Print the version and exit";
+constexpr const char* kHelpRate = "Shut-out and first-strike rates of the party against N enemies of one speed";
+constexpr const char* kHelpEstimate = "The enemy speed that explains an observed rate or count";
+constexpr const char* kHelpCurve = "Both rates at every enemy speed of a range";
+constexpr const char* kHelpRoster = "A roster file as the window's list shows it, and every line it drops and why";
+constexpr const char* kHelpAllies = "One to five ally speeds, whole numbers (missing allies count as 0)";
+constexpr const char* kHelpEnemySpeed = "The enemies' speed";
+constexpr const char* kHelpEnemies = "The number of enemies, 1 to 9";
+constexpr const char* kHelpEstimateEnemies = "With --shut-out or --observed: the number of enemies, 1 to 9";
+constexpr const char* kHelpCurveEnemies = "The number of enemies, 1 to 9 (default 1)";
+constexpr const char* kHelpSeed = "0 to 4294967295: repeats a run exactly (without it a seed is drawn and reported in JSON)";
+constexpr const char* kHelpRateExact = "Also the exact rates";
+constexpr const char* kHelpEstimateExact =
+    "Exact rates in place of runs: instant and deterministic (a candidate's distance is |P*1000 - 100000 p|)";
+constexpr const char* kHelpCurveExact = "Exact rates (the default; with --simulate the simulated ones too)";
+constexpr const char* kHelpFirstStrike = "The first-strike rate observed, 1 to 99 percent";
+constexpr const char* kHelpShutOut = "The shut-out rate observed against --enemies N, 1 to 99 percent";
+constexpr const char* kHelpObserved =
+    "K first strikes (or shut-outs of --enemies N) in N encounters; lists the speeds within the 95 % "
+    "Clopper-Pearson interval and the likeliest; implies --exact";
+constexpr const char* kHelpCurveObserved = "Marks the speeds consistent with K successes in N encounters";
+constexpr const char* kHelpFrom = "The lowest enemy speed (default: the estimation's candidate range)";
+constexpr const char* kHelpTo = "The highest enemy speed, at most 10000 speeds after --from";
+constexpr const char* kHelpSimulate = "Also one simulated run per speed";
+constexpr const char* kHelpSvg = "Write a line chart of both rates";
+constexpr const char* kHelpJson = "JSON on stdout (keys: docs/cli-json.md)";
+constexpr const char* kHelpCsv = "CSV on stdout, with a header row";
+constexpr const char* kHelpRosterFile = "The roster file; - reads standard input";
+
+}  // namespace kestavel

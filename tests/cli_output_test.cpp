@@ -1,0 +1,185 @@
+// What kestavel-cli writes for scripts: JSON with exactly the documented keys, the curve's
+// values against the exact-rate code, and CSV and SVG that other programs can read.
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <set>
+#include <sstream>
+
+#include "cli_run.h"
+#include "engine/exact/exact_rates.h"
+#include "reference_model.h"
+
+namespace kestavel {
+namespace {
+
+using nlohmann::json;
+using testing::RunCli;
+using testing::TempFile;
+
+// Every key path of a JSON value down to its leaves: "inputs.allies", "rows[].speed"; an array
+// of objects (or an empty one) is "rows[]".
+void KeyPaths(const json& value, const std::string& path, std::set<std::string>& paths) {
+    if (value.is_object()) {
+        for (const auto& [key, item] : value.items()) KeyPaths(item, path.empty() ? key : path + "." + key, paths);
+    } else if (value.is_array() && (value.empty() || value[0].is_object())) {
+        paths.insert(path + "[]");
+        for (const json& item : value) KeyPaths(item, path + "[]", paths);
+    } else {
+        paths.insert(path);
+    }
+}
+
+// The keys that docs/cli-json.md lists in the table under "## section" (the error object's
+// table stands before the first section).
+std::set<std::string> DocumentedKeys(const std::string& section) {
+    std::ifstream doc(std::string(KESTAVEL_SOURCE_DIR) + "/docs/cli-json.md");
+    std::set<std::string> keys;
+    std::string line, current;
+    const std::regex row("^\\| `([A-Za-z.\\[\\]]+)` \\|");
+    while (std::getline(doc, line)) {
+        if (line.rfind("## ", 0) == 0) current = line.substr(3);
+        std::smatch match;
+        if (current == section && std::regex_search(line, match, row)) keys.insert(match[1]);
+    }
+    return keys;
+}
+
+TEST(CliJson, EveryKeyIsDocumentedAndEveryDocumentedKeyAppears) {
+    const TempFile roster("# r\nX Y 3 42\nshort\nl n 1 0\n");
+    std::string full;
+    for (int i = 0; i <= 10000; ++i) full += "L N 1 1\n";
+    const TempFile fullRoster(full);
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"rate", {"rate --allies 60,50 --enemy-speed 50 --enemies 2 --exact", "rate --allies 6 --enemy-speed 5 --enemies 1"}},
+        {"estimate",
+         {"estimate --first-strike 95 --allies 1 --seed 2", "estimate --first-strike 95 --allies 60,50,40 --observed 7/20",
+          "estimate --shut-out 50 --enemies 3 --allies 60 --exact"}},
+        {"curve", {"curve --allies 40 --enemies 2 --simulate --observed 3/10", "curve --allies 40 --from 20 --to 22"}},
+        {"roster", {"roster " + roster.Path(), "roster " + fullRoster.Path()}},
+        {"", {"rate --allies 6 --enemy-speed 0 --enemies 1", "roster /nonexistent"}},
+    };
+    for (const auto& [section, runs] : cases) {
+        std::set<std::string> seen;
+        for (const std::string& args : runs) {
+            const auto o = RunCli(args + " --json");
+            std::set<std::string> paths;
+            KeyPaths(o.Json(), "", paths);
+            for (const std::string& path : paths) {
+                EXPECT_TRUE(DocumentedKeys(section).count(path)) << args << ": undocumented " << path;
+            }
+            seen.insert(paths.begin(), paths.end());
+        }
+        for (const std::string& key : DocumentedKeys(section)) {
+            EXPECT_TRUE(seen.count(key)) << section << ": documented but never written: " << key;
+        }
+    }
+}
+
+TEST(CliCurve, ExactValuesAreTheExactRateCodesAndSimulatedOnesTheReferenceRuns) {
+    const auto o = RunCli("curve --allies 60,50,40 --enemies 3 --from 30 --to 70 --simulate --seed 11 --json");
+    ASSERT_EQ(o.status, 0) << o.err;
+    const json points = o.Json()["points"];
+    ASSERT_EQ(points.size(), 41u);
+    const double allies[5] = {60, 50, 40, 0, 0};
+    std::mt19937 engine(11);
+    for (const json& p : points) {
+        const int speed = p["speed"];
+        const ExactRates exact = ExactRatesFor(allies, speed, 3);
+        EXPECT_NEAR(p["exactFirstStrikeRate"].get<double>(), 100 * exact.firstStrike, 1e-10) << speed;
+        EXPECT_NEAR(p["exactShutOutRate"].get<double>(), 100 * exact.shutOut, 1e-10) << speed;
+        const auto counts = reference::Run(engine, allies, speed, 3);
+        EXPECT_EQ(p["simulatedShutOutRate"], counts.winsAll / 1000.0) << speed;
+        EXPECT_EQ(p["simulatedFirstStrikeRate"], counts.winsFirst / 1000.0) << speed;
+    }
+    // Without a range: the estimation's candidate range for the best ally (60: 36 to 101).
+    const json candidates = RunCli("curve --allies 60,50 --json").Json()["inputs"];
+    EXPECT_EQ(candidates["from"], 36);
+    EXPECT_EQ(candidates["to"], 101);
+}
+
+TEST(CliCurve, CsvIsRfc4180WithAHeaderRow) {
+    for (const char* args : {"curve --allies 60 --enemies 2 --simulate --observed 7/20 --csv",
+                             "rate --allies 60,50 --enemy-speed 40 --enemies 2 --exact --csv",
+                             "estimate --first-strike 80 --allies 60 --csv"}) {
+        const auto o = RunCli(args);
+        ASSERT_EQ(o.status, 0) << args << o.err;
+        std::vector<std::vector<std::string>> records;
+        // Fields: plain, or quoted with doubled quotes; every record ends with CRLF.
+        const std::regex field("(\"([^\"]|\"\")*\"|[^,\"\r\n]*)(,|\r\n)");
+        std::vector<std::string> record;
+        size_t at = 0;
+        for (std::smatch m; at < o.out.size() && std::regex_search(o.out.cbegin() + at, o.out.cend(), m, field,
+                                                                   std::regex_constants::match_continuous);
+             at += m.length()) {
+            record.push_back(m[1]);
+            if (m[3] == "\r\n") records.push_back(std::exchange(record, {}));
+        }
+        EXPECT_EQ(at, o.out.size()) << args;
+        ASSERT_GE(records.size(), 2u) << args;
+        for (const auto& r : records) EXPECT_EQ(r.size(), records[0].size()) << args;
+    }
+    EXPECT_EQ(RunCli("rate --allies 60,50 --enemy-speed 40 --enemies 2 --seed 1 --csv").out.substr(0, 7), "allies,");
+    EXPECT_NE(RunCli("rate --allies 60,50 --enemy-speed 40 --enemies 2 --csv").out.find("\r\n\"60,50\","), std::string::npos);
+}
+
+// A well-formedness check of our own: tags nest and close, attributes are quoted, and the
+// text holds no bare '<' or '&'.
+bool IsWellFormedXml(const std::string& xml, std::string& problem) {
+    std::vector<std::string> open;
+    const std::regex tag("<(/?)([A-Za-z][A-Za-z0-9:-]*)((\\s+[A-Za-z][A-Za-z0-9:-]*=\"[^\"<]*\")*)\\s*(/?)>");
+    size_t at = xml.rfind("<?xml", 0) == 0 ? xml.find("?>") + 2 : 0;
+    while (at < xml.size()) {
+        const size_t next = xml.find('<', at);
+        const std::string text = xml.substr(at, next == std::string::npos ? std::string::npos : next - at);
+        if (std::regex_search(text, std::regex("&(?!(amp|lt|gt|quot|apos|#[0-9]+);)|>"))) {
+            problem = "bad text: " + text;
+            return false;
+        }
+        if (next == std::string::npos) break;
+        std::smatch m;
+        if (!std::regex_search(xml.cbegin() + next, xml.cend(), m, tag, std::regex_constants::match_continuous)) {
+            problem = "bad tag at " + xml.substr(next, 40);
+            return false;
+        }
+        if (m[1] == "/") {
+            if (open.empty() || open.back() != m[2]) {
+                problem = "unbalanced </" + m[2].str() + ">";
+                return false;
+            }
+            open.pop_back();
+        } else if (m[5] != "/") {
+            open.push_back(m[2]);
+        }
+        at = next + m.length();
+    }
+    if (!open.empty()) problem = "unclosed <" + open.back() + ">";
+    return open.empty();
+}
+
+TEST(CliCurve, SvgIsWellFormedWithAxesBothLinesAndTheConsistentSpan) {
+    const TempFile svg("", ".svg");
+    const auto o = RunCli("curve --allies 60,50,40,30,20 --enemies 2 --observed 7/20 --simulate --seed 1 --svg " + svg.Path());
+    ASSERT_EQ(o.status, 0) << o.err;
+    EXPECT_EQ(o.out, "");
+    std::ifstream file(svg.Path());
+    const std::string text((std::istreambuf_iterator<char>(file)), {});
+    std::string problem;
+    EXPECT_TRUE(IsWellFormedXml(text, problem)) << problem;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n') > 20, true);
+    const auto count = [&](const std::string& what) {
+        size_t n = 0;
+        for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+        return n;
+    };
+    EXPECT_EQ(count("<polyline"), 2u);
+    EXPECT_EQ(count("<circle"), 2u * 66);  // the simulated points, 36 to 101
+    EXPECT_EQ(count("stroke=\"none\""), 1u);  // the consistent span: one band
+    EXPECT_NE(text.find(">enemy speed</text>"), std::string::npos);
+    EXPECT_NE(text.find(">100</text>"), std::string::npos);
+    EXPECT_EQ(RunCli("curve --allies 60 --svg /nonexistent/c.svg").status, 74);
+}
+
+}  // namespace
+}  // namespace kestavel
