@@ -34,8 +34,10 @@ sanitize:
 fuzz: deps-native
 	scripts/run-fuzzers.sh $(FUZZ_SECONDS)
 
-bench: deps-native native
+# The native benchmarks, then the window's estimation beside the bare core's under Wine.
+bench: deps-all native windows
 	build/native/bench/kestavel_bench
+	scripts/bench-window.sh
 
 deps-native:
 	@scripts/install-deps.sh native

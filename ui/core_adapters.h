@@ -45,7 +45,7 @@ public:
     void ShowMessage(const std::string& text, const std::string& caption) override;
 };
 
-// The trace lines, code page 932 bytes, go out unchanged.
+// The trace lines, code page 932 bytes, go out unchanged to the debugger, when one is attached.
 class DebuggerTrace final : public TraceSink {
 public:
     void WriteLine(std::string_view line) override;
