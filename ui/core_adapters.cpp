@@ -49,16 +49,11 @@ void OwnerlessMessageBox::ShowMessage(const std::string& text, const std::string
     ShowMessageBox(nullptr, text, caption, MB_OK);
 }
 
-// OutputDebugStringA raises an exception to offer the line to a debugger and then looks for a
-// monitor of the system's debug buffer; under Wine that costs a few round trips to the server
-// per line, about half a millisecond each on a busy machine, six times an estimation. The lines
-// are for a developer at a debugger, whom IsDebuggerPresent (one read of the process's own
-// block) finds: without one the line is not formed at all. A buffer monitor that is not
-// attached as a debugger no longer sees them.
-void DebuggerTrace::WriteLine(std::string_view line) {
-    if (!IsDebuggerPresent()) return;
-    OutputDebugStringA(std::string(line).c_str());
-}
+// Every line goes out, whether a debugger is attached or a monitor reads the system's debug
+// buffer. Under Wine each line costs a few round trips to the server (about half a millisecond
+// on a busy machine, six lines an estimation); a trace only for attached debuggers would save
+// that but hide the lines from such monitors.
+void DebuggerTrace::WriteLine(std::string_view line) { OutputDebugStringA(std::string(line).c_str()); }
 
 std::filesystem::path Cp932PathDecoder::PathOf(const std::string& cp932Path) const {
     return std::filesystem::path(WideFromCp932(cp932Path));
