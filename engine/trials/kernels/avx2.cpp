@@ -14,6 +14,7 @@ struct Lanes {
     using Words = __m256i;
     using HalfWords = __m128i;
     using Reals = __m256d;
+    using Floats = __m256;
 
     static Reals Initiative(HalfWords r, Reals speed) {
         const Reals value = _mm256_add_pd(_mm256_cvtepi32_pd(_mm_xor_si128(r, _mm_set1_epi32(static_cast<int>(kTopBit)))),
@@ -45,6 +46,11 @@ struct Lanes {
     static Reals MaxReal(Reals a, Reals b) { return _mm256_max_pd(a, b); }
     static unsigned GreaterMask(Reals a, Reals b) {
         return static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(a, b, _CMP_GT_OQ)));
+    }
+
+    static Floats MaxFloats(Floats a, Floats b) { return _mm256_max_ps(a, b); }
+    static unsigned FloatGreaterMask(Floats a, Floats b) {
+        return static_cast<unsigned>(_mm256_movemask_ps(_mm256_cmp_ps(a, b, _CMP_GT_OQ)));
     }
 };
 

@@ -9,6 +9,7 @@ struct Lanes {
     using Words = __m512i;
     using HalfWords = __m256i;
     using Reals = __m512d;
+    using Floats = __m512;
 
     static Reals Initiative(HalfWords r, Reals speed) {
         const Reals factor = _mm512_add_pd(_mm512_mul_pd(_mm512_cvtepu32_pd(r), _mm512_set1_pd(kFactorScale)),
@@ -43,6 +44,9 @@ struct Lanes {
     static Reals SplatReal(double v) { return _mm512_set1_pd(v); }
     static Reals MaxReal(Reals a, Reals b) { return _mm512_max_pd(a, b); }
     static unsigned GreaterMask(Reals a, Reals b) { return _mm512_cmp_pd_mask(a, b, _CMP_GT_OQ); }
+
+    static Floats MaxFloats(Floats a, Floats b) { return _mm512_max_ps(a, b); }
+    static unsigned FloatGreaterMask(Floats a, Floats b) { return _mm512_cmp_ps_mask(a, b, _CMP_GT_OQ); }
 };
 
 #include "engine/trials/kernels/x86_kernel_body.h"

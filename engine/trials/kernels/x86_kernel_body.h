@@ -13,11 +13,14 @@
 //   Initiative(r, speed)        (r * kFactorScale + kFactorOffset) * speed, as the plain loop
 //   SplatReal, MaxReal          on doubles
 //   GreaterMask(a, b)           bit l set where a > b (ordered: never for NaN)
+//   Floats, MaxFloats, FloatGreaterMask
+//                               the same on as many floats as words
 //
 // The rest is written with the compiler's vector operators, which give the same instructions
-// for either width.
+// for every width.
 //
-// Its exactness rests on the same argument as the portable kernel's.
+// Its exactness rests on the same argument as the portable kernel's, and for the single-precision
+// filter on the bound argued at QuickConstants.
 
 namespace {
 
@@ -30,8 +33,14 @@ static_assert(kTrialsPerBlock <= kMostTrialsPerBlock, "the twister sequence keep
 
 using Words = Lanes::Words;
 using Reals = Lanes::Reals;
-// The same bits as kWidth unsigned words, for shifts and masks by word.
+// The same bits as kWidth unsigned words, for shifts and masks by word, and as signed ones for
+// conversion.
 using WordLanes = uint32_t __attribute__((vector_size(sizeof(Words))));
+using SignedLanes = int32_t __attribute__((vector_size(sizeof(Words))));
+// One float per word: the filter judges a whole vector of trials at once.
+using Floats = Lanes::Floats;
+static_assert(sizeof(Floats) == sizeof(Words));
+constexpr unsigned kEveryLane = (1u << kWidth) - 1;
 
 inline Words Load(const uint32_t* p) {
     Words v;
@@ -100,15 +109,17 @@ struct Constants {
     Reals allySpeed[kAllyCount];
 };
 
-// kWidth trials at once, one per lane; `output(i)` gives the tempered outputs of the trials'
-// i-th draws. Adds their wins.
-template <typename Output>
-inline void Judge(const Output& output, const TrialShape& shape, const Constants& k, WinCounts& wins) {
-    // See the portable kernel: the largest output gives the best enemy, clamped at 0.
-    const Words first = output(kAllyCount);
-    Words largest = first;
-    for (int j = 1; j < shape.enemyCount; ++j) largest = Lanes::MaxWords(largest, output(kAllyCount + j));
+// The trials' answers, bit l for lane l.
+struct Verdicts {
+    unsigned all;
+    unsigned first;
+};
 
+// kWidth trials at once, one per lane, in double exactly as the plain loop computes them;
+// `first` and `largest` are the first and the largest of the enemies' outputs.
+template <typename Output>
+inline Verdicts JudgeExactly(const Output& output, Words first, Words largest, const TrialShape& shape,
+                             const Constants& k) {
     Reals allyLow = k.zero;
     Reals allyHigh = k.zero;
     for (int a = 0; a < shape.activeAllyCount; ++a) {
@@ -118,12 +129,108 @@ inline void Judge(const Output& output, const TrialShape& shape, const Constants
     }
     const Reals enemyLow = Lanes::MaxReal(k.zero, Lanes::Initiative(Lanes::Low(largest), k.enemySpeed));
     const Reals enemyHigh = Lanes::MaxReal(k.zero, Lanes::Initiative(Lanes::High(largest), k.enemySpeed));
-    const unsigned allMask = Lanes::GreaterMask(allyLow, enemyLow) | (Lanes::GreaterMask(allyHigh, enemyHigh) << kHalf);
-    const unsigned firstMask =
-        Lanes::GreaterMask(allyLow, Lanes::Initiative(Lanes::Low(first), k.enemySpeed)) |
-        (Lanes::GreaterMask(allyHigh, Lanes::Initiative(Lanes::High(first), k.enemySpeed)) << kHalf);
-    wins.all += std::popcount(allMask);
-    wins.first += std::popcount(firstMask);
+    Verdicts v;
+    v.all = Lanes::GreaterMask(allyLow, enemyLow) | (Lanes::GreaterMask(allyHigh, enemyHigh) << kHalf);
+    v.first = Lanes::GreaterMask(allyLow, Lanes::Initiative(Lanes::Low(first), k.enemySpeed)) |
+              (Lanes::GreaterMask(allyHigh, Lanes::Initiative(Lanes::High(first), k.enemySpeed)) << kHalf);
+    return v;
+}
+
+// The single-precision filter. An initiative is computed as q * scale + offset in float, with
+// q = r >> 8 (below 2^24, so converted exactly), scale = fl(kFactorScale * 256 * speed) and
+// offset = fl(kFactorOffset * speed), the two products taken in double and rounded to float.
+// Against the real number E = (r * kFactorScale + kFactorOffset) * speed (the double constants,
+// no rounding), with u = 2^-24 and speed > 0:
+//   the bits r & 255 left out            below 255 * kFactorScale * speed < 0.4u * speed
+//   scale: double product, then float    (u + 2^-53) * 0.4 * speed
+//   q * scale rounded                    u * 0.4 * speed (the product is below 0.4 * speed)
+//   offset: double product, then float   (u + 2^-53) * 0.6 * speed
+//   the sum rounded                      u * speed (the sum is at most speed)
+// together below 2.81u * speed, and E >= 0.6 * speed: relative error below 4.7u. The plain
+// loop's double is E with three roundings of 2^-53, relative error below 2^-51. So a float
+// initiative f and its double d satisfy d in [f / (1 + p), f / (1 - p)] with p < 4.8u, and the
+// maximum of such values keeps the same bound against the maximum of the doubles (0 is exact
+// in both). Every value is positive and normal: speeds in [2^-100, 2^100] keep them far from
+// float's overflow and subnormals; a run with a speed outside that range, zero or negative,
+// is judged in double throughout.
+// Hence, with ally best a and an enemy's b in float, kMargin = 1 + 32u: fl(b * kMargin) < a
+// means a > b * (1 + 30u) (rounding the product costs at most u), and as (1 + p) / (1 - p) is
+// below 1 + 9.7u, the doubles have a > b strictly, ties excluded; likewise fl(a * kMargin) < b
+// means the doubles have a < b.
+// Neither holds only within a relative 2^-18 or so of a tie (about one trial in tens of
+// thousands for close speeds): the doubles may then tie or differ in their last bits, and those
+// trials are judged again by JudgeExactly.
+constexpr float kMargin = 1.0f + 0x1p-19f;
+constexpr double kFilterLeast = 0x1p-100;
+constexpr double kFilterMost = 0x1p100;
+constexpr int kDroppedBits = 8;
+
+struct QuickConstants {
+    bool usable;
+    Floats margin;
+    Floats allyScale[kAllyCount];
+    Floats allyOffset[kAllyCount];
+    Floats enemyScale;
+    Floats enemyOffset;
+};
+
+inline bool FilterTakes(double speed) { return speed >= kFilterLeast && speed <= kFilterMost; }
+
+inline Floats SplatFloat(double v) { return Floats{} + static_cast<float>(v); }
+
+inline void QuickInitiativeOf(double speed, Floats& scale, Floats& offset) {
+    scale = SplatFloat(kFactorScale * (1 << kDroppedBits) * speed);
+    offset = SplatFloat(kFactorOffset * speed);
+}
+
+inline QuickConstants QuickConstantsFor(const TrialShape& shape) {
+    QuickConstants q{};
+    q.usable = FilterTakes(shape.enemySpeed);
+    q.margin = SplatFloat(kMargin);
+    QuickInitiativeOf(shape.enemySpeed, q.enemyScale, q.enemyOffset);
+    for (int a = 0; a < shape.activeAllyCount; ++a) {
+        q.usable = q.usable && FilterTakes(shape.allySpeed[a]);
+        QuickInitiativeOf(shape.allySpeed[a], q.allyScale[a], q.allyOffset[a]);
+    }
+    return q;
+}
+
+inline Floats QuickInitiative(Words r, Floats scale, Floats offset) {
+    const Floats q = __builtin_convertvector(reinterpret_cast<SignedLanes>(ShiftRight<kDroppedBits>(r)), Floats);
+    return q * scale + offset;
+}
+
+// kWidth trials at once, one per lane; `output(i)` gives the tempered outputs of the trials'
+// i-th draws. Adds their wins.
+template <typename Output>
+inline void Judge(const Output& output, const TrialShape& shape, const Constants& k, const QuickConstants& q,
+                  WinCounts& wins) {
+    // See the portable kernel: the largest output gives the best enemy, clamped at 0.
+    const Words first = output(kAllyCount);
+    Words largest = first;
+    for (int j = 1; j < shape.enemyCount; ++j) largest = Lanes::MaxWords(largest, output(kAllyCount + j));
+
+    if (q.usable) {
+        Floats ally = Floats{};
+        for (int a = 0; a < shape.activeAllyCount; ++a) {
+            ally = Lanes::MaxFloats(ally, QuickInitiative(output(shape.allyOffset[a]), q.allyScale[a], q.allyOffset[a]));
+        }
+        const Floats best = QuickInitiative(largest, q.enemyScale, q.enemyOffset);
+        const Floats firstEnemy = QuickInitiative(first, q.enemyScale, q.enemyOffset);
+        const Floats allyRaised = ally * q.margin;
+        const unsigned winsAll = Lanes::FloatGreaterMask(ally, best * q.margin);
+        const unsigned winsFirst = Lanes::FloatGreaterMask(ally, firstEnemy * q.margin);
+        const unsigned decided = (winsAll | Lanes::FloatGreaterMask(best, allyRaised)) &
+                                 (winsFirst | Lanes::FloatGreaterMask(firstEnemy, allyRaised));
+        if (decided == kEveryLane) {
+            wins.all += std::popcount(winsAll);
+            wins.first += std::popcount(winsFirst);
+            return;
+        }
+    }
+    const Verdicts v = JudgeExactly(output, first, largest, shape, k);
+    wins.all += std::popcount(v.all);
+    wins.first += std::popcount(v.first);
 }
 
 // kWidth consecutive trials, the lanes reading their words by a gather.
@@ -150,6 +257,8 @@ inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& 
         k.allySpeed[a] = Lanes::SplatReal(a < shape.activeAllyCount ? shape.allySpeed[a] : 0.0);
     }
 
+    const QuickConstants q = QuickConstantsFor(shape);
+
     WinCounts wins;
     const int stretch = kWidth * shape.stride;  // words of one lane's kWidth trials
     alignas(64) uint32_t columns[kWidth * kWidth * kMaxTrialStride];
@@ -160,12 +269,12 @@ inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& 
             Transpose(rows);
             for (int s = 0; s < kWidth; ++s) Store(columns + kWidth * (kWidth * tile + s), rows[s]);
         }
-        for (int trial = 0; trial < kWidth; ++trial) Judge(ColumnOutput{columns, trial, shape.stride}, shape, k, wins);
+        for (int trial = 0; trial < kWidth; ++trial) Judge(ColumnOutput{columns, trial, shape.stride}, shape, k, q, wins);
     }
     alignas(64) uint32_t laneStart[kWidth];
     for (int l = 0; l < kWidth; ++l) laneStart[l] = static_cast<uint32_t>(l * shape.stride);
     const Words index = Load(laneStart);
-    for (; trials > 0; trials -= kWidth, words += kWidth * shape.stride) Judge(GatheredOutput{words, index}, shape, k, wins);
+    for (; trials > 0; trials -= kWidth, words += kWidth * shape.stride) Judge(GatheredOutput{words, index}, shape, k, q, wins);
     return wins;
 }
 
