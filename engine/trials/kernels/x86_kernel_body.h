@@ -10,11 +10,10 @@
 //   GatherWords(base, index)    base[index[l]] in lane l
 //   MaxWords                    unsigned maximum
 //   Low, High                   the lower and upper half of the words
-//   Initiative(r, speed)        (r * kFactorScale + kFactorOffset) * speed, as the plain loop
+//   ToReals(r)                  the half's words as doubles, exactly
 //   SplatReal, MaxReal          on doubles
 //   GreaterMask(a, b)           bit l set where a > b (ordered: never for NaN)
-//   Floats, MaxFloats, FloatGreaterMask
-//                               the same on as many floats as words
+//   MaxFloats, FloatGreaterMask the same on as many floats as words
 //
 // The rest is written with the compiler's vector operators, which give the same instructions
 // for every width.
@@ -38,8 +37,7 @@ using Reals = Lanes::Reals;
 using WordLanes = uint32_t __attribute__((vector_size(sizeof(Words))));
 using SignedLanes = int32_t __attribute__((vector_size(sizeof(Words))));
 // One float per word: the filter judges a whole vector of trials at once.
-using Floats = Lanes::Floats;
-static_assert(sizeof(Floats) == sizeof(Words));
+using Floats = float __attribute__((vector_size(sizeof(Words))));
 constexpr unsigned kEveryLane = (1u << kWidth) - 1;
 
 inline Words Load(const uint32_t* p) {
@@ -95,6 +93,11 @@ inline void Transpose(Words (&rows)[kWidth]) {
     Lanes::PlaceQuads(quads, rows);
 }
 
+// (r * kFactorScale + kFactorOffset) * speed for half the words, as the plain loop computes it.
+inline Reals Initiative(Lanes::HalfWords r, Reals speed) {
+    return (Lanes::ToReals(r) * kFactorScale + kFactorOffset) * speed;
+}
+
 // The twister's tempering (TemperWord), lane by lane.
 inline Words Temper(Words y) {
     y ^= ShiftRight<11>(y);
@@ -124,15 +127,15 @@ inline Verdicts JudgeExactly(const Output& output, Words first, Words largest, c
     Reals allyHigh = k.zero;
     for (int a = 0; a < shape.activeAllyCount; ++a) {
         const Words r = output(shape.allyOffset[a]);
-        allyLow = Lanes::MaxReal(allyLow, Lanes::Initiative(Lanes::Low(r), k.allySpeed[a]));
-        allyHigh = Lanes::MaxReal(allyHigh, Lanes::Initiative(Lanes::High(r), k.allySpeed[a]));
+        allyLow = Lanes::MaxReal(allyLow, Initiative(Lanes::Low(r), k.allySpeed[a]));
+        allyHigh = Lanes::MaxReal(allyHigh, Initiative(Lanes::High(r), k.allySpeed[a]));
     }
-    const Reals enemyLow = Lanes::MaxReal(k.zero, Lanes::Initiative(Lanes::Low(largest), k.enemySpeed));
-    const Reals enemyHigh = Lanes::MaxReal(k.zero, Lanes::Initiative(Lanes::High(largest), k.enemySpeed));
+    const Reals enemyLow = Lanes::MaxReal(k.zero, Initiative(Lanes::Low(largest), k.enemySpeed));
+    const Reals enemyHigh = Lanes::MaxReal(k.zero, Initiative(Lanes::High(largest), k.enemySpeed));
     Verdicts v;
     v.all = Lanes::GreaterMask(allyLow, enemyLow) | (Lanes::GreaterMask(allyHigh, enemyHigh) << kHalf);
-    v.first = Lanes::GreaterMask(allyLow, Lanes::Initiative(Lanes::Low(first), k.enemySpeed)) |
-              (Lanes::GreaterMask(allyHigh, Lanes::Initiative(Lanes::High(first), k.enemySpeed)) << kHalf);
+    v.first = Lanes::GreaterMask(allyLow, Initiative(Lanes::Low(first), k.enemySpeed)) |
+              (Lanes::GreaterMask(allyHigh, Initiative(Lanes::High(first), k.enemySpeed)) << kHalf);
     return v;
 }
 
@@ -278,7 +281,18 @@ inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& 
     return wins;
 }
 
-const TrialKernel kKernel{Extend, CountWins, kWidth, kTrialsPerBlock};
+// The twister alone, judging nothing: what a run cannot go below at this width.
+inline uint32_t FoldTempered(const uint32_t* words, size_t count) {
+    Words folded = Splat(0);
+    for (size_t i = 0; i < count; i += kWidth) folded ^= Temper(Load(words + i));
+    uint32_t lanes[kWidth];
+    Store(lanes, folded);
+    uint32_t result = 0;
+    for (uint32_t lane : lanes) result ^= lane;
+    return result;
+}
+
+const TrialKernel kKernel{Extend, CountWins, FoldTempered, kWidth, kTrialsPerBlock};
 
 }  // namespace
 
