@@ -34,9 +34,11 @@ sanitize:
 fuzz: deps-native
 	scripts/run-fuzzers.sh $(FUZZ_SECONDS)
 
-# The native benchmarks, then the window's estimation beside the bare core's under Wine.
+# Every native case five times over, reported as its mean, median, spread and least time; then
+# the window's estimation beside the bare core's under Wine.
+BENCH_REPETITIONS ?= 5
 bench: deps-all native windows
-	build/native/bench/kestavel_bench
+	build/native/bench/kestavel_bench --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true
 	scripts/bench-window.sh
 
 deps-native:

@@ -13,10 +13,9 @@ struct Counts {
     long winsFirst = 0;
 };
 
-inline double Factor(std::mt19937& engine) {
-    const uint32_t r = static_cast<uint32_t>(engine());
-    return ((r * (1.0 / 4294967296.0)) * 0.4) + 0.6;
-}
+inline double FactorOf(uint32_t r) { return ((r * (1.0 / 4294967296.0)) * 0.4) + 0.6; }
+
+inline double Factor(std::mt19937& engine) { return FactorOf(static_cast<uint32_t>(engine())); }
 
 inline Counts Run(std::mt19937& engine, const double (&allies)[5], double enemySpeed, int enemyCount) {
     Counts counts;

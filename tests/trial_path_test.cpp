@@ -20,7 +20,8 @@
 namespace kestavel {
 namespace {
 
-const TrialPath kEveryPath[] = {TrialPath::kPlain, TrialPath::kPortable, TrialPath::kAvx2, TrialPath::kAvx512};
+const TrialPath kEveryPath[] = {TrialPath::kPlain, TrialPath::kPortable, TrialPath::kSse41, TrialPath::kAvx2,
+                                TrialPath::kAvx512};
 
 class OnTrialPath : public ::testing::TestWithParam<TrialPath> {
 protected:

@@ -61,6 +61,9 @@ struct TrialKernel {
     // Counts the wins of `trials` consecutive trials whose outputs are temper(words[0...]);
     // `trials` is a multiple of trialsPerCall. Stretches of trialsPerBlock trials go fastest.
     WinCounts (*countWins)(const uint32_t* words, int trials, const TrialShape& shape);
+    // Tempers words[0, count), count a multiple of 16, and folds them into one word by xor: the
+    // twister's share of a run, for the benchmarks.
+    uint32_t (*foldTempered)(const uint32_t* words, size_t count);
     int trialsPerCall;
     int trialsPerBlock;  // at most kMostTrialsPerBlock
 };
@@ -72,6 +75,9 @@ const TrialKernel* KernelFor(TrialPath path);
 // Each kernel's file defines its own. The x86 ones exist where this build has code for them
 // (x86-64 with GCC or clang).
 const TrialKernel* PortableKernel();
+namespace sse41 {
+const TrialKernel* Kernel();
+}
 namespace avx2 {
 const TrialKernel* Kernel();
 }

@@ -10,7 +10,7 @@ namespace kestavel {
 
 namespace {
 
-enum class CpuFeature { kNone, kAvx2, kAvx512F };
+enum class CpuFeature { kNone, kSse41, kAvx2, kAvx512F };
 
 // The paths as data: the chooser takes the first entry whose kernel this build has and whose
 // feature this CPU has. Listed fastest first.
@@ -24,22 +24,25 @@ struct TrialPathEntry {
 #ifdef KESTAVEL_X86_KERNELS
 constexpr auto kAvx512Kernel = avx512::Kernel;
 constexpr auto kAvx2Kernel = avx2::Kernel;
+constexpr auto kSse41Kernel = sse41::Kernel;
 #else
 // A fast path this build has no code for.
 const TrialKernel* NoKernel() { return nullptr; }
 constexpr auto kAvx512Kernel = NoKernel;
 constexpr auto kAvx2Kernel = NoKernel;
+constexpr auto kSse41Kernel = NoKernel;
 #endif
 
 constexpr TrialPathEntry kTrialPaths[] = {
     {TrialPath::kAvx512, "avx512", CpuFeature::kAvx512F, kAvx512Kernel},
     {TrialPath::kAvx2, "avx2", CpuFeature::kAvx2, kAvx2Kernel},
+    {TrialPath::kSse41, "sse41", CpuFeature::kSse41, kSse41Kernel},
     {TrialPath::kPortable, "portable", CpuFeature::kNone, PortableKernel},
     {TrialPath::kPlain, "plain", CpuFeature::kNone, nullptr},
 };
 
 constexpr TrialPath kPathsFastestFirst[] = {kTrialPaths[0].path, kTrialPaths[1].path, kTrialPaths[2].path,
-                                            kTrialPaths[3].path};
+                                            kTrialPaths[3].path, kTrialPaths[4].path};
 static_assert(std::size(kPathsFastestFirst) == std::size(kTrialPaths));
 
 const TrialPathEntry& EntryOf(TrialPath path) {
@@ -55,6 +58,7 @@ bool CpuHas(CpuFeature feature) {
     __builtin_cpu_init();
     // libgcc reports these only when the operating system also saves the wider registers.
     switch (feature) {
+        case CpuFeature::kSse41: return __builtin_cpu_supports("sse4.1");
         case CpuFeature::kAvx2: return __builtin_cpu_supports("avx2");
         case CpuFeature::kAvx512F: return __builtin_cpu_supports("avx512f");
         case CpuFeature::kNone: return true;

@@ -14,6 +14,7 @@ namespace kestavel {
 enum class TrialPath {
     kPlain,     // one engine call per draw, straight through std::mt19937
     kPortable,  // block generation and trial evaluation in plain C++ (any CPU)
+    kSse41,     // x86-64 with SSE4.1
     kAvx2,      // x86-64 with AVX2
     kAvx512,    // x86-64 with AVX-512F
 };
@@ -21,7 +22,7 @@ enum class TrialPath {
 // Every path, fastest first.
 std::span<const TrialPath> AllTrialPaths();
 
-// Its name in KESTAVEL_TRIAL_PATH and in benchmark names: plain, portable, avx2, avx512.
+// Its name in KESTAVEL_TRIAL_PATH and in benchmark names: plain, portable, sse41, avx2, avx512.
 const char* TrialPathName(TrialPath path);
 std::optional<TrialPath> TrialPathNamed(std::string_view name);
 

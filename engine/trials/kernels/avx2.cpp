@@ -4,22 +4,14 @@
 
 KESTAVEL_KERNEL_BEGIN(avx2, "avx2")
 
-// AVX2 converts only signed words to doubles: flipping the top bit makes them values 2^31
-// lower, converted exactly, and adding 2^31 back is exact too.
-constexpr uint32_t kTopBit = 0x80000000u;
-constexpr double kTopBitValue = 2147483648.0;
-
 // What the body needs of this width (see x86_kernel_body.h).
 struct Lanes {
     using Words = __m256i;
     using HalfWords = __m128i;
     using Reals = __m256d;
 
-    static Reals Initiative(HalfWords r, Reals speed) {
-        const Reals value = _mm256_add_pd(_mm256_cvtepi32_pd(_mm_xor_si128(r, _mm_set1_epi32(static_cast<int>(kTopBit)))),
-                                          _mm256_set1_pd(kTopBitValue));
-        const Reals factor = _mm256_add_pd(_mm256_mul_pd(value, _mm256_set1_pd(kFactorScale)), _mm256_set1_pd(kFactorOffset));
-        return _mm256_mul_pd(factor, speed);
+    static Reals ToReals(HalfWords r) {
+        return _mm256_cvtepi32_pd(_mm_xor_si128(r, _mm_set1_epi32(kTopBitAsInt))) + kTopBitValue;
     }
     // Column c's low half is in quads[c], its high half in quads[4 + c].
     static void PlaceQuads(const Words (&quads)[8], Words (&rows)[8]) {
@@ -45,6 +37,11 @@ struct Lanes {
     static Reals MaxReal(Reals a, Reals b) { return _mm256_max_pd(a, b); }
     static unsigned GreaterMask(Reals a, Reals b) {
         return static_cast<unsigned>(_mm256_movemask_pd(_mm256_cmp_pd(a, b, _CMP_GT_OQ)));
+    }
+
+    static __m256 MaxFloats(__m256 a, __m256 b) { return _mm256_max_ps(a, b); }
+    static unsigned FloatGreaterMask(__m256 a, __m256 b) {
+        return static_cast<unsigned>(_mm256_movemask_ps(_mm256_cmp_ps(a, b, _CMP_GT_OQ)));
     }
 };
 

@@ -10,11 +10,7 @@ struct Lanes {
     using HalfWords = __m256i;
     using Reals = __m512d;
 
-    static Reals Initiative(HalfWords r, Reals speed) {
-        const Reals factor = _mm512_add_pd(_mm512_mul_pd(_mm512_cvtepu32_pd(r), _mm512_set1_pd(kFactorScale)),
-                                           _mm512_set1_pd(kFactorOffset));
-        return _mm512_mul_pd(factor, speed);
-    }
+    static Reals ToReals(HalfWords r) { return _mm512_cvtepu32_pd(r); }
     // Column c's four 128-bit pieces are lanes of quads[c], quads[4 + c], quads[8 + c] and
     // quads[12 + c]; 0x88 takes 128-bit lanes 0 and 2 of each source, 0xDD lanes 1 and 3.
     static void PlaceQuads(const Words (&quads)[16], Words (&rows)[16]) {
@@ -43,6 +39,9 @@ struct Lanes {
     static Reals SplatReal(double v) { return _mm512_set1_pd(v); }
     static Reals MaxReal(Reals a, Reals b) { return _mm512_max_pd(a, b); }
     static unsigned GreaterMask(Reals a, Reals b) { return _mm512_cmp_pd_mask(a, b, _CMP_GT_OQ); }
+
+    static __m512 MaxFloats(__m512 a, __m512 b) { return _mm512_max_ps(a, b); }
+    static unsigned FloatGreaterMask(__m512 a, __m512 b) { return _mm512_cmp_ps_mask(a, b, _CMP_GT_OQ); }
 };
 
 #include "engine/trials/kernels/x86_kernel_body.h"

@@ -40,10 +40,16 @@ WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) 
     return wins;
 }
 
+uint32_t FoldTempered(const uint32_t* words, size_t count) {
+    uint32_t folded = 0;
+    for (size_t i = 0; i < count; ++i) folded ^= TemperWord(words[i]);
+    return folded;
+}
+
 }  // namespace
 
 const TrialKernel* PortableKernel() {
-    static const TrialKernel kernel{Extend, CountWins, 1, 1};
+    static const TrialKernel kernel{Extend, CountWins, FoldTempered, 1, 1};
     return &kernel;
 }
 

@@ -10,14 +10,16 @@
 //   GatherWords(base, index)    base[index[l]] in lane l
 //   MaxWords                    unsigned maximum
 //   Low, High                   the lower and upper half of the words
-//   Initiative(r, speed)        (r * kFactorScale + kFactorOffset) * speed, as the plain loop
+//   ToReals(r)                  the half's words as doubles, exactly
 //   SplatReal, MaxReal          on doubles
 //   GreaterMask(a, b)           bit l set where a > b (ordered: never for NaN)
+//   MaxFloats, FloatGreaterMask the same on as many floats as words
 //
 // The rest is written with the compiler's vector operators, which give the same instructions
-// for either width.
+// for every width.
 //
-// Its exactness rests on the same argument as the portable kernel's.
+// Its exactness rests on the same argument as the portable kernel's, and for the single-precision
+// filter on the bound argued at QuickConstants.
 
 namespace {
 
@@ -30,8 +32,13 @@ static_assert(kTrialsPerBlock <= kMostTrialsPerBlock, "the twister sequence keep
 
 using Words = Lanes::Words;
 using Reals = Lanes::Reals;
-// The same bits as kWidth unsigned words, for shifts and masks by word.
+// The same bits as kWidth unsigned words, for shifts and masks by word, and as signed ones for
+// conversion.
 using WordLanes = uint32_t __attribute__((vector_size(sizeof(Words))));
+using SignedLanes = int32_t __attribute__((vector_size(sizeof(Words))));
+// One float per word: the filter judges a whole vector of trials at once.
+using Floats = float __attribute__((vector_size(sizeof(Words))));
+constexpr unsigned kEveryLane = (1u << kWidth) - 1;
 
 inline Words Load(const uint32_t* p) {
     Words v;
@@ -86,6 +93,11 @@ inline void Transpose(Words (&rows)[kWidth]) {
     Lanes::PlaceQuads(quads, rows);
 }
 
+// (r * kFactorScale + kFactorOffset) * speed for half the words, as the plain loop computes it.
+inline Reals Initiative(Lanes::HalfWords r, Reals speed) {
+    return (Lanes::ToReals(r) * kFactorScale + kFactorOffset) * speed;
+}
+
 // The twister's tempering (TemperWord), lane by lane.
 inline Words Temper(Words y) {
     y ^= ShiftRight<11>(y);
@@ -100,30 +112,66 @@ struct Constants {
     Reals allySpeed[kAllyCount];
 };
 
+// The trials' answers, bit l for lane l.
+struct Verdicts {
+    unsigned all;
+    unsigned first;
+};
+
+// kWidth trials at once, one per lane, in double exactly as the plain loop computes them;
+// `first` and `largest` are the first and the largest of the enemies' outputs.
+template <typename Output>
+inline Verdicts JudgeExactly(const Output& output, Words first, Words largest, const TrialShape& shape,
+                             const Constants& k) {
+    Reals allyLow = k.zero;
+    Reals allyHigh = k.zero;
+    for (int a = 0; a < shape.activeAllyCount; ++a) {
+        const Words r = output(shape.allyOffset[a]);
+        allyLow = Lanes::MaxReal(allyLow, Initiative(Lanes::Low(r), k.allySpeed[a]));
+        allyHigh = Lanes::MaxReal(allyHigh, Initiative(Lanes::High(r), k.allySpeed[a]));
+    }
+    const Reals enemyLow = Lanes::MaxReal(k.zero, Initiative(Lanes::Low(largest), k.enemySpeed));
+    const Reals enemyHigh = Lanes::MaxReal(k.zero, Initiative(Lanes::High(largest), k.enemySpeed));
+    Verdicts v;
+    v.all = Lanes::GreaterMask(allyLow, enemyLow) | (Lanes::GreaterMask(allyHigh, enemyHigh) << kHalf);
+    v.first = Lanes::GreaterMask(allyLow, Initiative(Lanes::Low(first), k.enemySpeed)) |
+              (Lanes::GreaterMask(allyHigh, Initiative(Lanes::High(first), k.enemySpeed)) << kHalf);
+    return v;
+}
+
+#include "engine/trials/kernels/x86_quick_filter.h"
+
 // kWidth trials at once, one per lane; `output(i)` gives the tempered outputs of the trials'
 // i-th draws. Adds their wins.
 template <typename Output>
-inline void Judge(const Output& output, const TrialShape& shape, const Constants& k, WinCounts& wins) {
+inline void Judge(const Output& output, const TrialShape& shape, const Constants& k, const QuickConstants& q,
+                  WinCounts& wins) {
     // See the portable kernel: the largest output gives the best enemy, clamped at 0.
     const Words first = output(kAllyCount);
     Words largest = first;
     for (int j = 1; j < shape.enemyCount; ++j) largest = Lanes::MaxWords(largest, output(kAllyCount + j));
 
-    Reals allyLow = k.zero;
-    Reals allyHigh = k.zero;
-    for (int a = 0; a < shape.activeAllyCount; ++a) {
-        const Words r = output(shape.allyOffset[a]);
-        allyLow = Lanes::MaxReal(allyLow, Lanes::Initiative(Lanes::Low(r), k.allySpeed[a]));
-        allyHigh = Lanes::MaxReal(allyHigh, Lanes::Initiative(Lanes::High(r), k.allySpeed[a]));
+    if (q.usable) {
+        Floats ally = Floats{};
+        for (int a = 0; a < shape.activeAllyCount; ++a) {
+            ally = Lanes::MaxFloats(ally, QuickInitiative(output(shape.allyOffset[a]), q.allyScale[a], q.allyOffset[a]));
+        }
+        const Floats best = QuickInitiative(largest, q.enemyScale, q.enemyOffset);
+        const Floats firstEnemy = QuickInitiative(first, q.enemyScale, q.enemyOffset);
+        const Floats allyRaised = ally * q.margin;
+        const unsigned winsAll = Lanes::FloatGreaterMask(ally, best * q.margin);
+        const unsigned winsFirst = Lanes::FloatGreaterMask(ally, firstEnemy * q.margin);
+        const unsigned decided = (winsAll | Lanes::FloatGreaterMask(best, allyRaised)) &
+                                 (winsFirst | Lanes::FloatGreaterMask(firstEnemy, allyRaised));
+        if (decided == kEveryLane) {
+            wins.all += std::popcount(winsAll);
+            wins.first += std::popcount(winsFirst);
+            return;
+        }
     }
-    const Reals enemyLow = Lanes::MaxReal(k.zero, Lanes::Initiative(Lanes::Low(largest), k.enemySpeed));
-    const Reals enemyHigh = Lanes::MaxReal(k.zero, Lanes::Initiative(Lanes::High(largest), k.enemySpeed));
-    const unsigned allMask = Lanes::GreaterMask(allyLow, enemyLow) | (Lanes::GreaterMask(allyHigh, enemyHigh) << kHalf);
-    const unsigned firstMask =
-        Lanes::GreaterMask(allyLow, Lanes::Initiative(Lanes::Low(first), k.enemySpeed)) |
-        (Lanes::GreaterMask(allyHigh, Lanes::Initiative(Lanes::High(first), k.enemySpeed)) << kHalf);
-    wins.all += std::popcount(allMask);
-    wins.first += std::popcount(firstMask);
+    const Verdicts v = JudgeExactly(output, first, largest, shape, k);
+    wins.all += std::popcount(v.all);
+    wins.first += std::popcount(v.first);
 }
 
 // kWidth consecutive trials, the lanes reading their words by a gather.
@@ -150,6 +198,8 @@ inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& 
         k.allySpeed[a] = Lanes::SplatReal(a < shape.activeAllyCount ? shape.allySpeed[a] : 0.0);
     }
 
+    const QuickConstants q = QuickConstantsFor(shape);
+
     WinCounts wins;
     const int stretch = kWidth * shape.stride;  // words of one lane's kWidth trials
     alignas(64) uint32_t columns[kWidth * kWidth * kMaxTrialStride];
@@ -160,16 +210,27 @@ inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& 
             Transpose(rows);
             for (int s = 0; s < kWidth; ++s) Store(columns + kWidth * (kWidth * tile + s), rows[s]);
         }
-        for (int trial = 0; trial < kWidth; ++trial) Judge(ColumnOutput{columns, trial, shape.stride}, shape, k, wins);
+        for (int trial = 0; trial < kWidth; ++trial) Judge(ColumnOutput{columns, trial, shape.stride}, shape, k, q, wins);
     }
     alignas(64) uint32_t laneStart[kWidth];
     for (int l = 0; l < kWidth; ++l) laneStart[l] = static_cast<uint32_t>(l * shape.stride);
     const Words index = Load(laneStart);
-    for (; trials > 0; trials -= kWidth, words += kWidth * shape.stride) Judge(GatheredOutput{words, index}, shape, k, wins);
+    for (; trials > 0; trials -= kWidth, words += kWidth * shape.stride) Judge(GatheredOutput{words, index}, shape, k, q, wins);
     return wins;
 }
 
-const TrialKernel kKernel{Extend, CountWins, kWidth, kTrialsPerBlock};
+// The twister alone, judging nothing: what a run cannot go below at this width.
+inline uint32_t FoldTempered(const uint32_t* words, size_t count) {
+    Words folded = Splat(0);
+    for (size_t i = 0; i < count; i += kWidth) folded ^= Temper(Load(words + i));
+    uint32_t lanes[kWidth];
+    Store(lanes, folded);
+    uint32_t result = 0;
+    for (uint32_t lane : lanes) result ^= lane;
+    return result;
+}
+
+const TrialKernel kKernel{Extend, CountWins, FoldTempered, kWidth, kTrialsPerBlock};
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 // x86 kernel file needs, included here before any target is switched on. The build compiles
 // these files, and defines KESTAVEL_X86_KERNELS, only for x86-64.
 
+#include <algorithm>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,11 @@
 #include "engine/trials/trial_kernel.h"
 
 #include <immintrin.h>
+
+// Before AVX-512 the conversions to doubles take only signed words: flipping the top bit makes
+// a word a value 2^31 lower, converted exactly, and adding 2^31 back is exact too.
+constexpr int kTopBitAsInt = static_cast<int>(0x80000000u);
+constexpr double kTopBitValue = 2147483648.0;
 
 #define KESTAVEL_PRAGMA(text) _Pragma(#text)
 
