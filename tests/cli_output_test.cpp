@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cctype>
 #include <set>
 #include <sstream>
 
@@ -37,11 +37,10 @@ std::set<std::string> DocumentedKeys(const std::string& section) {
     std::ifstream doc(std::string(KESTAVEL_SOURCE_DIR) + "/docs/cli-json.md");
     std::set<std::string> keys;
     std::string line, current;
-    const std::regex row("^\\| `([A-Za-z.\\[\\]]+)` \\|");
     while (std::getline(doc, line)) {
         if (line.rfind("## ", 0) == 0) current = line.substr(3);
-        std::smatch match;
-        if (current == section && std::regex_search(line, match, row)) keys.insert(match[1]);
+        if (current != section || line.rfind("| `", 0) != 0) continue;
+        keys.insert(line.substr(3, line.find('`', 3) - 3));
     }
     return keys;
 }
@@ -107,14 +106,31 @@ TEST(CliCurve, CsvIsRfc4180WithAHeaderRow) {
         ASSERT_EQ(o.status, 0) << args << o.err;
         std::vector<std::vector<std::string>> records;
         // Fields: plain, or quoted with doubled quotes; every record ends with CRLF.
-        const std::regex field("(\"([^\"]|\"\")*\"|[^,\"\r\n]*)(,|\r\n)");
         std::vector<std::string> record;
+        std::string field;
         size_t at = 0;
-        for (std::smatch m; at < o.out.size() && std::regex_search(o.out.cbegin() + at, o.out.cend(), m, field,
-                                                                   std::regex_constants::match_continuous);
-             at += m.length()) {
-            record.push_back(m[1]);
-            if (m[3] == "\r\n") records.push_back(std::exchange(record, {}));
+        const std::string& text = o.out;
+        while (at < text.size()) {
+            if (text[at] == '"') {
+                for (++at; at < text.size() && !(text[at] == '"' && text.compare(at, 2, "\"\"") != 0); ++at) {
+                    field += text[at];
+                    if (text[at] == '"') ++at;
+                }
+                ++at;  // the closing quote
+            } else {
+                while (at < text.size() && text[at] != ',' && text[at] != '\r' && text[at] != '\n' && text[at] != '"') {
+                    field += text[at++];
+                }
+            }
+            record.push_back(std::exchange(field, {}));
+            if (text.compare(at, 1, ",") == 0) {
+                ++at;
+            } else if (text.compare(at, 2, "\r\n") == 0) {
+                at += 2;
+                records.push_back(std::exchange(record, {}));
+            } else {
+                break;
+            }
         }
         EXPECT_EQ(at, o.out.size()) << args;
         ASSERT_GE(records.size(), 2u) << args;
@@ -127,32 +143,59 @@ TEST(CliCurve, CsvIsRfc4180WithAHeaderRow) {
 // A well-formedness check of our own: tags nest and close, attributes are quoted, and the
 // text holds no bare '<' or '&'.
 bool IsWellFormedXml(const std::string& xml, std::string& problem) {
+    const auto isName = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == ':' || c == '-'; };
     std::vector<std::string> open;
-    const std::regex tag("<(/?)([A-Za-z][A-Za-z0-9:-]*)((\\s+[A-Za-z][A-Za-z0-9:-]*=\"[^\"<]*\")*)\\s*(/?)>");
     size_t at = xml.rfind("<?xml", 0) == 0 ? xml.find("?>") + 2 : 0;
     while (at < xml.size()) {
-        const size_t next = xml.find('<', at);
-        const std::string text = xml.substr(at, next == std::string::npos ? std::string::npos : next - at);
-        if (std::regex_search(text, std::regex("&(?!(amp|lt|gt|quot|apos|#[0-9]+);)|>"))) {
-            problem = "bad text: " + text;
-            return false;
+        const size_t next = std::min(xml.find('<', at), xml.size());
+        for (size_t i = at; i < next; ++i) {
+            const bool entity = xml.compare(i, 5, "&amp;") == 0 || xml.compare(i, 4, "&lt;") == 0 || xml.compare(i, 4, "&gt;") == 0;
+            if (xml[i] == '>' || (xml[i] == '&' && !entity)) {
+                problem = "bad text at " + xml.substr(i, 40);
+                return false;
+            }
         }
-        if (next == std::string::npos) break;
-        std::smatch m;
-        if (!std::regex_search(xml.cbegin() + next, xml.cend(), m, tag, std::regex_constants::match_continuous)) {
+        if (next == xml.size()) break;
+        size_t i = next + 1;
+        const bool closing = xml[i] == '/';
+        if (closing) ++i;
+        const size_t nameStart = i;
+        while (i < xml.size() && isName(xml[i])) ++i;
+        const std::string name = xml.substr(nameStart, i - nameStart);
+        if (name.empty() || !std::isalpha(static_cast<unsigned char>(name[0]))) {
             problem = "bad tag at " + xml.substr(next, 40);
             return false;
         }
-        if (m[1] == "/") {
-            if (open.empty() || open.back() != m[2]) {
-                problem = "unbalanced </" + m[2].str() + ">";
+        for (;;) {  // attributes: name="value"
+            while (i < xml.size() && std::isspace(static_cast<unsigned char>(xml[i]))) ++i;
+            if (i >= xml.size() || !isName(xml[i])) break;
+            while (i < xml.size() && isName(xml[i])) ++i;
+            if (xml.compare(i, 2, "=\"") != 0 || closing) {
+                problem = "bad attribute in " + xml.substr(next, 60);
+                return false;
+            }
+            const size_t end = xml.find('"', i + 2);
+            if (end == std::string::npos || xml.substr(i + 2, end - i - 2).find('<') != std::string::npos) {
+                problem = "bad attribute value in " + xml.substr(next, 60);
+                return false;
+            }
+            i = end + 1;
+        }
+        const bool empty = xml.compare(i, 2, "/>") == 0;
+        if (!empty && xml.compare(i, 1, ">") != 0) {
+            problem = "unclosed tag " + xml.substr(next, 60);
+            return false;
+        }
+        if (closing) {
+            if (open.empty() || open.back() != name) {
+                problem = "unbalanced </" + name + ">";
                 return false;
             }
             open.pop_back();
-        } else if (m[5] != "/") {
-            open.push_back(m[2]);
+        } else if (!empty) {
+            open.push_back(name);
         }
-        at = next + m.length();
+        at = i + (empty ? 2 : 1);
     }
     if (!open.empty()) problem = "unclosed <" + open.back() + ">";
     return open.empty();

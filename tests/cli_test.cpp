@@ -49,6 +49,25 @@ TEST(Cli, EstimateGivesTheReferenceSearchForASeed) {
     }
 }
 
+TEST(Cli, ExactRatesAndObservedCounts) {
+    // One ally of 100 against one enemy of 100: by symmetry exactly half the turns are won.
+    const auto rate = RunCli("rate --allies 100 --enemy-speed 100 --enemies 1 --seed 3 --exact --json").Json();
+    EXPECT_EQ(rate["exactShutOutRate"], 50.0);
+    EXPECT_EQ(rate["exactFirstStrikeRate"], 50.0);
+
+    const auto first = RunCli("estimate --first-strike 95 --allies 60,50,40,30,20 --exact --json");
+    ASSERT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, RunCli("estimate --first-strike 95 --allies 60,50,40,30,20 --exact --json").out);
+    EXPECT_EQ(first.Json()["bestSpeed"], 45);
+
+    const auto observed = RunCli("estimate --observed 19/20 --allies 60,50,40,30,20 --json").Json()["observed"];
+    EXPECT_EQ(observed["likeliest"]["speed"], 45);
+    const auto& consistent = observed["consistentSpeeds"];
+    EXPECT_EQ(consistent.front()["speed"], 38);
+    EXPECT_EQ(consistent.back()["speed"], 53);
+    EXPECT_EQ(consistent.size(), 16u);
+}
+
 TEST(Cli, AnUnseededRunReportsTheSeedThatRepeatsIt) {
     for (const char* args : {"rate --allies 60,50 --enemy-speed 45 --enemies 2 --json",
                              "estimate --first-strike 80 --allies 60 --json",
