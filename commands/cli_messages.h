@@ -97,6 +97,7 @@ constexpr const char* kNeedShutOutName = "%d体 完封率";
 // The chart.
 constexpr const char* kSvgTitle = "First-strike and shut-out rates against the enemy speed";
 constexpr const char* kSvgSubtitle = "allies %s, %d enemies, exact rates";
+constexpr const char* kSvgListedSubtitle = "allies %s, enemies %s, enemy %d's speed varies, exact rates";
 constexpr const char* kSvgSpeedAxis = "enemy speed";
 constexpr const char* kSvgRateAxis = "rate (%)";
 constexpr const char* kSvgFirstStrikeLegend = "first strike";
@@ -110,11 +111,12 @@ constexpr const char* kHelpProgram =
     "in the window; exact rates take every factor uniform on [0.6, 1.0).\n"
     "Exit status: 0 done, 2 input refused, 64 usage error, 66 file not opened, 74 read or write error.";
 constexpr const char* kHelpVersion = "Print the version and exit";
-constexpr const char* kHelpRate = "Shut-out and first-strike rates of the party against N enemies of one speed";
+constexpr const char* kHelpRate =
+    "Shut-out and first-strike rates of the party against N enemies of one speed, or against listed speeds";
 constexpr const char* kHelpEstimate = "The enemy speed that explains an observed rate or count";
-constexpr const char* kHelpCurve = "Both rates at every enemy speed of a range";
+constexpr const char* kHelpCurve = "Both rates at every enemy speed of a range (of one listed enemy with --vary)";
 constexpr const char* kHelpNeed =
-    "The smallest whole speed of one party member, the others as given, at which an exact rate reaches a percent";
+    "The smallest speed of one party member at which an exact rate reaches a percent";
 constexpr const char* kHelpRoster = "A roster file as the window's list shows it, and every line it drops and why";
 constexpr const char* kHelpAllies = "One to five ally speeds, whole numbers (missing allies count as 0)";
 constexpr const char* kHelpEnemySpeed = "The enemies' speed";
