@@ -18,13 +18,4 @@ std::optional<Refusal> GroupRefusal(const EnemyGroup& group) {
     return std::nullopt;
 }
 
-void AddGroupJson(nlohmann::ordered_json& inputs, const EnemyGroup& group) {
-    if (group.Listed()) {
-        inputs["enemySpeeds"] = group.listed;
-    } else {
-        inputs["enemySpeed"] = group.speed;
-    }
-    inputs["enemies"] = group.count;
-}
-
 }  // namespace kestavel::cli

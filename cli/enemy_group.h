@@ -7,8 +7,6 @@
 #include <optional>
 #include <vector>
 
-#include <nlohmann/json.hpp>
-
 #include "cli/refusal.h"
 
 namespace kestavel::cli {
@@ -26,8 +24,5 @@ struct EnemyGroup {
 // The window's refusal of the group, with the rate calculation's messages and order: a speed
 // below 1 first (the first such listed), then a count outside 1 to 9.
 std::optional<Refusal> GroupRefusal(const EnemyGroup& group);
-
-// The group as the JSON inputs echo it: `enemySpeed` or `enemySpeeds`, then `enemies`.
-void AddGroupJson(nlohmann::ordered_json& inputs, const EnemyGroup& group);
 
 }  // namespace kestavel::cli

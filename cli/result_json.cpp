@@ -19,6 +19,16 @@ json ExactRatesJson(const ExactRates& rates) {
             {"exactShutOutRate", ExactPercentNumber(rates.shutOut)}};
 }
 
+// The enemies as the inputs echo them: `enemySpeed` or `enemySpeeds`, then `enemies`.
+void AddGroupJson(json& inputs, const EnemyGroup& group) {
+    if (group.Listed()) {
+        inputs["enemySpeeds"] = group.listed;
+    } else {
+        inputs["enemySpeed"] = group.speed;
+    }
+    inputs["enemies"] = group.count;
+}
+
 json FitJson(const EstimateResult& r, const ObservedCountFit& fit) {
     const auto speedJson = [&](const SpeedWithRate& s) {
         json entry = {{"speed", s.speed}};
