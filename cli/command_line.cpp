@@ -1,9 +1,10 @@
 #include "cli/command_line.h"
 
-#include <CLI/CLI.hpp>
-#include <deque>
+#include <algorithm>
+#include <limits>
 
 #include "cli/strict_numbers.h"
+#include "cli/subcommand.h"
 #include "cli/usage_error.h"
 #include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
@@ -12,45 +13,7 @@ namespace kestavel::cli {
 
 namespace {
 
-// An option's value kept as text, to be read strictly once the line is parsed.
-struct Valued {
-    std::string name;
-    std::string text;
-    CLI::Option* option = nullptr;
-    bool Given() const { return option->count() > 0; }
-};
-
-class Subcommand {
-public:
-    Subcommand(CLI::App& app, const char* name, const char* help) : app_(app.add_subcommand(name, help)) {}
-
-    const Valued& Value(const std::string& name, const char* form, const char* help, bool required = false) {
-        Valued& v = values_.emplace_back();
-        v.name = name;
-        v.option = app_->add_option(name, v.text, help)->type_name(form);
-        // A missing value must not take the next option in its place.
-        v.option->check(CLI::Validator(
-            [](std::string& value) {
-                return value.rfind("--", 0) == 0 ? FormatText(300, kUsageMissingValue, {value}) : std::string();
-            },
-            "", "no option"));
-        if (required) v.option->required();
-        return v;
-    }
-    bool& Flag(const std::string& name, const char* help) {
-        bool& flag = flags_.emplace_back(false);
-        app_->add_flag(name, flag, help);
-        return flag;
-    }
-    CLI::App* App() const { return app_; }
-
-private:
-    CLI::App* app_;
-    std::deque<Valued> values_;
-    std::deque<bool> flags_;
-};
-
-const char* const kCommands[] = {"rate", "estimate", "curve", "roster"};
+const char* const kCommands[] = {"rate", "estimate", "curve", "need", "roster"};
 
 std::string HintFor(const std::string& command) {
     return FormatText(200, kUsageHint, {command.empty() ? std::string() : command + " "});
@@ -61,6 +24,34 @@ int32_t Number(const Valued& v) { return ParseInt32(v.text, v.name); }
 Format FormatOf(bool json, bool csv, bool svg) {
     if (json + csv + svg > 1) throw UsageError(kUsageOneFormat);
     return json ? Format::kJson : csv ? Format::kCsv : svg ? Format::kSvg : Format::kText;
+}
+
+int32_t CountOf(const std::vector<int32_t>& listed) {
+    return static_cast<int32_t>(std::min<size_t>(listed.size(), std::numeric_limits<int32_t>::max()));
+}
+
+// --enemy-speed S with --enemies N, or --enemy-speeds alone.
+EnemyGroup GroupOf(const Valued& speed, const Valued& count, const Valued& listed, const char* command) {
+    EnemyGroup group;
+    if (listed.Given()) {
+        if (speed.Given() || count.Given()) throw UsageError(kUsageListedGroup);
+        group.listed = ParseEnemySpeeds(listed.text);
+        group.count = CountOf(group.listed);
+        return group;
+    }
+    if (!speed.Given() || !count.Given()) throw UsageError(FormatText(200, kUsageEnemyGroup, {command}));
+    group.speed = Number(speed);
+    group.count = Number(count);
+    return group;
+}
+
+// The percent to reach, one of two.
+void ReadTarget(const Valued& firstStrike, const Valued& shutOut, NeedInputs& in) {
+    if (firstStrike.Given() && shutOut.Given()) throw UsageError(FormatText(200, kUsageOnePercent, {"need"}));
+    if (!firstStrike.Given() && !shutOut.Given()) throw UsageError(kUsageNeedWhat);
+    const Valued& given = firstStrike.Given() ? firstStrike : shutOut;
+    const auto percent = static_cast<int32_t>(ParseStrictInteger(given.text, 0, kMostNeedPercent, given.name));
+    (firstStrike.Given() ? in.firstStrike : in.shutOut) = percent;
 }
 
 }  // namespace
@@ -80,10 +71,12 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
 
     Subcommand rate(app, "rate", kHelpRate);
     const Valued& rateAllies = rate.Value("--allies", "A1,...", kHelpAllies, true);
-    const Valued& rateSpeed = rate.Value("--enemy-speed", "S", kHelpEnemySpeed, true);
-    const Valued& rateEnemies = rate.Value("--enemies", "N", kHelpEnemies, true);
+    const Valued& rateSpeed = rate.Value("--enemy-speed", "S", kHelpEnemySpeed);
+    const Valued& rateEnemies = rate.Value("--enemies", "N", kHelpEnemies);
+    const Valued& rateListed = rate.Value("--enemy-speeds", "S1,...", kHelpEnemySpeeds);
     const Valued& rateSeed = rate.Value("--seed", "X", kHelpSeed);
     const bool& rateExact = rate.Flag("--exact", kHelpRateExact);
+    const bool& rateSimulate = rate.Flag("--simulate", kHelpRateSimulate);
     const bool& rateJson = rate.Flag("--json", kHelpJson);
     const bool& rateCsv = rate.Flag("--csv", kHelpCsv);
 
@@ -101,6 +94,8 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
     Subcommand curve(app, "curve", kHelpCurve);
     const Valued& curveAllies = curve.Value("--allies", "A1,...", kHelpAllies, true);
     const Valued& curveEnemies = curve.Value("--enemies", "N", kHelpCurveEnemies);
+    const Valued& curveListed = curve.Value("--enemy-speeds", "S1,...", kHelpEnemySpeeds);
+    const Valued& curveVary = curve.Value("--vary", "K", kHelpVary);
     const Valued& curveFrom = curve.Value("--from", "S", kHelpFrom);
     const Valued& curveTo = curve.Value("--to", "S", kHelpTo);
     const Valued& curveSeed = curve.Value("--seed", "X", kHelpSeed);
@@ -110,6 +105,17 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
     const bool& curveSimulate = curve.Flag("--simulate", kHelpSimulate);
     const bool& curveJson = curve.Flag("--json", kHelpJson);
     const bool& curveCsv = curve.Flag("--csv", kHelpCsv);
+
+    Subcommand need(app, "need", kHelpNeed);
+    const Valued& needFirst = need.Value("--first-strike", "P", kHelpNeedFirstStrike);
+    const Valued& needShut = need.Value("--shut-out", "P", kHelpNeedShutOut);
+    const Valued& needSpeed = need.Value("--enemy-speed", "S", kHelpEnemySpeed);
+    const Valued& needEnemies = need.Value("--enemies", "N", kHelpEnemies);
+    const Valued& needListed = need.Value("--enemy-speeds", "S1,...", kHelpEnemySpeeds);
+    const Valued& needAllies = need.Value("--allies", "A1,...", kHelpAllies, true);
+    const Valued& needMember = need.Value("--member", "K", kHelpMember);
+    const bool& needJson = need.Flag("--json", kHelpJson);
+    const bool& needCsv = need.Flag("--csv", kHelpCsv);
 
     Subcommand roster(app, "roster", kHelpRoster);
     std::string rosterFile;
@@ -134,17 +140,20 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
         if (rate.App()->parsed()) {
             line.command = Command::kRate;
             line.format = FormatOf(rateJson, rateCsv, false);
-            line.rate.allies = ParseAllySpeeds(rateAllies.text);
-            line.rate.enemySpeed = Number(rateSpeed);
-            line.rate.enemies = Number(rateEnemies);
-            line.rate.seed = rateSeed.Given() ? ParseSeed(rateSeed.text) : DrawSeed();
-            line.rate.exact = rateExact;
+            RateInputs& in = line.rate;
+            in.allies = ParseAllySpeeds(rateAllies.text);
+            in.enemies = GroupOf(rateSpeed, rateEnemies, rateListed, "rate");
+            // A listed group is exact by default: only --simulate draws.
+            in.simulate = !in.enemies.Listed() || rateSimulate;
+            in.exact = rateExact || in.enemies.Listed();
+            if (!in.simulate && rateSeed.Given()) throw UsageError(kUsageRateSeed);
+            in.seed = rateSeed.Given() ? ParseSeed(rateSeed.text) : in.simulate ? DrawSeed() : 0;
         } else if (estimate.App()->parsed()) {
             line.command = Command::kEstimate;
             line.format = FormatOf(estJson, estCsv, false);
             EstimateInputs& in = line.estimate;
             in.allies = ParseAllySpeeds(estAllies.text);
-            if (estFirst.Given() && estShut.Given()) throw UsageError(kUsageOnePercent);
+            if (estFirst.Given() && estShut.Given()) throw UsageError(FormatText(200, kUsageOnePercent, {"estimate"}));
             if (estFirst.Given()) {
                 if (estEnemies.Given()) throw UsageError(kUsageFirstStrikeEnemies);
                 in.firstStrike = Number(estFirst);
@@ -166,6 +175,15 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
             CurveInputs& in = line.curve;
             in.allies = ParseAllySpeeds(curveAllies.text);
             if (curveEnemies.Given()) in.enemies = Number(curveEnemies);
+            if (curveListed.Given()) {
+                if (curveEnemies.Given()) throw UsageError(kUsageListedGroup);
+                if (!curveVary.Given()) throw UsageError(kUsageVaryNeeded);
+                in.listed = ParseEnemySpeeds(curveListed.text);
+                in.enemies = CountOf(in.listed);
+                in.vary = static_cast<int32_t>(ParseStrictInteger(curveVary.text, 1, in.enemies, "--vary"));
+            } else if (curveVary.Given()) {
+                throw UsageError(kUsageVaryAlone);
+            }
             if (curveFrom.Given() != curveTo.Given()) throw UsageError(kUsageFromTo);
             if (curveFrom.Given()) {
                 in.from = static_cast<int32_t>(ParseStrictInteger(curveFrom.text, 1, kMostCurveSpeeds * 10, "--from"));
@@ -175,6 +193,14 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
             if (!in.simulate && curveSeed.Given()) throw UsageError(kUsageCurveSeed);
             in.seed = curveSeed.Given() ? ParseSeed(curveSeed.text) : in.simulate ? DrawSeed() : 0;
             if (curveObserved.Given()) in.observed = ParseObservedCount(curveObserved.text);
+        } else if (need.App()->parsed()) {
+            line.command = Command::kNeed;
+            line.format = FormatOf(needJson, needCsv, false);
+            NeedInputs& in = line.need;
+            ReadTarget(needFirst, needShut, in);
+            in.enemies = GroupOf(needSpeed, needEnemies, needListed, "need");
+            in.allies = ParseAllySpeeds(needAllies.text);
+            if (needMember.Given()) in.member = static_cast<int32_t>(ParseStrictInteger(needMember.text, 1, 5, "--member"));
         } else {
             line.command = Command::kRoster;
             line.format = FormatOf(rosterJson, false, false);

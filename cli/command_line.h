@@ -6,11 +6,12 @@
 
 #include "cli/curve_result.h"
 #include "cli/estimate_result.h"
+#include "cli/need_result.h"
 #include "cli/rate_result.h"
 
 namespace kestavel::cli {
 
-enum class Command { kRate, kEstimate, kCurve, kRoster };
+enum class Command { kRate, kEstimate, kCurve, kNeed, kRoster };
 enum class Format { kText, kJson, kCsv, kSvg };
 
 struct CommandLine {
@@ -20,6 +21,7 @@ struct CommandLine {
     RateInputs rate;
     EstimateInputs estimate;
     CurveInputs curve;
+    NeedInputs need;
     std::string rosterFile;
 };
 

@@ -4,16 +4,25 @@
 #include <memory>
 
 #include "cli/cli_form.h"
+#include "cli/enemy_group.h"
 #include "commands/cli_messages.h"
 #include "commands/control_ids.h"
 #include "commands/estimate_command.h"
 #include "engine/enemy_speed_estimation.h"
+#include "engine/exact/exact_group_rates.h"
 #include "engine/exact/observed_count_fit.h"
+#include "engine/mixed_trial_run.h"
 #include "engine/trial_run.h"
 
 namespace kestavel::cli {
 
 Outcome<CurveResult> RunCurve(const CurveInputs& in) {
+    EnemyGroup group;
+    group.listed = in.listed;
+    group.count = in.enemies;
+    if (!in.listed.empty()) {
+        if (std::optional<Refusal> refusal = GroupRefusal(group)) return *refusal;
+    }
     auto simulator = std::make_unique<SpeedSimulator>(in.seed);
     SpeedSimulator& s = *simulator;
     // The party and the count pass the estimation's own checks, with its messages.
@@ -39,9 +48,16 @@ Outcome<CurveResult> RunCurve(const CurveInputs& in) {
     for (int32_t speed = result.from; speed <= result.to; ++speed) {
         CurvePoint point;
         point.speed = speed;
-        point.exact = ExactRatesFor(s.allySpeed, speed, s.enemyCount);
+        if (!in.listed.empty()) {
+            std::vector<double> speeds = group.Speeds();
+            speeds[static_cast<size_t>(in.vary - 1)] = speed;
+            point.exact = ExactRatesForGroup(s.allySpeed, speeds);
+            if (in.simulate) RunMixedTrials(s, speeds);
+        } else {
+            point.exact = ExactRatesFor(s.allySpeed, speed, s.enemyCount);
+            if (in.simulate) RunTrials(s, speed);
+        }
         if (in.simulate) {
-            RunTrials(s, speed);
             point.shutOutWins = std::llround(s.winsAll);
             point.firstStrikeWins = std::llround(s.winsFirst);
         }

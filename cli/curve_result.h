@@ -1,5 +1,6 @@
 #pragma once
-// `curve`: both rates at every enemy speed of a range, exact and, when asked, simulated.
+// `curve`: both rates at every enemy speed of a range, exact and, when asked, simulated; for a
+// group of listed speeds, over the speeds of one of them, the others as listed.
 
 #include <cstdint>
 #include <optional>
@@ -14,7 +15,9 @@ namespace kestavel::cli {
 
 struct CurveInputs {
     Party allies;
-    int32_t enemies = 1;
+    int32_t enemies = 1;           // with a listed group: its size
+    std::vector<int32_t> listed;   // --enemy-speeds; empty for enemies alike
+    int32_t vary = 0;              // the listed enemy whose speed runs over the range, from 1
     std::optional<int32_t> from;  // both or neither: the candidate range otherwise
     std::optional<int32_t> to;
     bool simulate = false;

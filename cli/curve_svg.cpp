@@ -74,8 +74,11 @@ std::string CurveSvg(const CurveResult& r) {
            "\" viewBox=\"0 0 " + N(kWidth) + " " + N(kHeight) + "\" font-family=\"sans-serif\" font-size=\"12\">\n";
     svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     svg += Text(kWidth / 2, 20, "middle", kSvgTitle, " font-size=\"15\"");
-    svg += Text(kWidth / 2, 38, "middle", FormatText(300, kSvgSubtitle, {PartyText(r.inputs.allies), r.inputs.enemies}),
-                " fill=\"#555\"");
+    const std::string subtitle =
+        r.inputs.listed.empty()
+            ? FormatText(300, kSvgSubtitle, {PartyText(r.inputs.allies), r.inputs.enemies})
+            : FormatText(300, kSvgListedSubtitle, {PartyText(r.inputs.allies), PartyText(r.inputs.listed), r.inputs.vary});
+    svg += Text(kWidth / 2, 38, "middle", subtitle, " fill=\"#555\"");
 
     for (size_t i = 0; i < r.points.size();) {  // each run of consistent speeds as one band
         if (!r.points[i].consistent) {

@@ -68,6 +68,12 @@ int Curve(const CommandLine& line) {
     });
 }
 
+int Need(const CommandLine& line) {
+    return Emit(line.format, RunNeed(line.need), [&](const NeedResult& r) {
+        return line.format == Format::kJson ? JsonText(NeedJson(r)) : line.format == Format::kCsv ? NeedCsv(r) : NeedText(r);
+    });
+}
+
 int Roster(const CommandLine& line) {
     const RosterResult result = RunRoster(line.rosterFile);
     if (!result.openError.empty()) {
@@ -99,6 +105,7 @@ int Run(int argc, char** argv) {
         case Command::kRate: return Rate(line);
         case Command::kEstimate: return Estimate(line);
         case Command::kCurve: return Curve(line);
+        case Command::kNeed: return Need(line);
         case Command::kRoster: return Roster(line);
     }
     return kExitUsage;

@@ -1,10 +1,12 @@
 #pragma once
-// `rate`: the window's rate calculation, and the exact rates beside it.
+// `rate`: the window's rate calculation, and the exact rates beside it; against a group of
+// listed speeds, the exact rates and, when asked, the same model simulated.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
+#include "cli/enemy_group.h"
 #include "cli/party.h"
 #include "cli/refusal.h"
 #include "engine/exact/exact_rates.h"
@@ -13,17 +15,17 @@ namespace kestavel::cli {
 
 struct RateInputs {
     Party allies;
-    int32_t enemySpeed = 0;
-    int32_t enemies = 0;
+    EnemyGroup enemies;
     uint32_t seed = 0;
-    bool exact = false;
+    bool simulate = true;  // false only for a listed group without --simulate
+    bool exact = false;    // always for a listed group
 };
 
 struct RateResult {
     RateInputs inputs;
-    std::string shutOutLine;      // the window's two result labels (code page 932)
+    std::string shutOutLine;      // when simulated: the window's two result labels (code page 932)
     std::string firstStrikeLine;
-    int64_t shutOutWins = 0;      // of 100000 trials
+    int64_t shutOutWins = 0;      // of 100000 trials, when simulated
     int64_t firstStrikeWins = 0;
     std::optional<ExactRates> exact;
 };

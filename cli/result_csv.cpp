@@ -29,11 +29,15 @@ std::string Record(const std::vector<std::string>& fields) {
 }  // namespace
 
 std::string RateCsv(const RateResult& r) {
-    std::vector<std::string> header = {"allies", "enemySpeed", "enemies", "seed", "simulatedShutOutRate",
-                                       "simulatedFirstStrikeRate"};
-    std::vector<std::string> row = {PartyText(r.inputs.allies), std::to_string(r.inputs.enemySpeed),
-                                    std::to_string(r.inputs.enemies), std::to_string(r.inputs.seed),
-                                    SimulatedPercentText(r.shutOutWins), SimulatedPercentText(r.firstStrikeWins)};
+    const EnemyGroup& enemies = r.inputs.enemies;
+    std::vector<std::string> header = {"allies", enemies.Listed() ? "enemySpeeds" : "enemySpeed", "enemies", "seed"};
+    std::vector<std::string> row = {PartyText(r.inputs.allies),
+                                    enemies.Listed() ? PartyText(enemies.listed) : std::to_string(enemies.speed),
+                                    std::to_string(enemies.count), r.inputs.simulate ? std::to_string(r.inputs.seed) : ""};
+    if (r.inputs.simulate) {
+        header.insert(header.end(), {"simulatedShutOutRate", "simulatedFirstStrikeRate"});
+        row.insert(row.end(), {SimulatedPercentText(r.shutOutWins), SimulatedPercentText(r.firstStrikeWins)});
+    }
     if (r.exact) {
         header.insert(header.end(), {"exactShutOutRate", "exactFirstStrikeRate"});
         row.insert(row.end(), {ExactPercentText(r.exact->shutOut), ExactPercentText(r.exact->firstStrike)});
@@ -71,6 +75,18 @@ std::string CurveCsv(const CurveResult& r) {
         text += Record(row);
     }
     return text;
+}
+
+std::string NeedCsv(const NeedResult& r) {
+    const EnemyGroup& enemies = r.inputs.enemies;
+    const SpeedNeeded& f = r.found;
+    return Record({"allies", enemies.Listed() ? "enemySpeeds" : "enemySpeed", "enemies", "event", "percent", "member",
+                   "reachable", "speed", "exactRateAtSpeed", "exactRateOneBelow", "exactRateLimit"}) +
+           Record({PartyText(r.inputs.allies), enemies.Listed() ? PartyText(enemies.listed) : std::to_string(enemies.speed),
+                   std::to_string(enemies.count), r.inputs.shutOut ? "shutOut" : "firstStrike",
+                   std::to_string(r.inputs.shutOut.value_or(r.inputs.firstStrike.value_or(0))), std::to_string(r.member),
+                   f.reachable ? "true" : "false", std::to_string(f.speed), ExactPercentText(f.rateAtSpeed),
+                   ExactPercentText(f.rateOneBelow), ExactPercentText(f.limit)});
 }
 
 }  // namespace kestavel::cli

@@ -1,5 +1,6 @@
 #include "cli/result_json.h"
 
+#include "cli/enemy_group.h"
 #include "cli/percent_text.h"
 #include "cli/roster_text.h"
 #include "cli/terminal_text.h"
@@ -16,6 +17,16 @@ json ObservedJson(const BinomialCount& count) { return {{"successes", count.succ
 json ExactRatesJson(const ExactRates& rates) {
     return {{"exactFirstStrikeRate", ExactPercentNumber(rates.firstStrike)},
             {"exactShutOutRate", ExactPercentNumber(rates.shutOut)}};
+}
+
+// The enemies as the inputs echo them: `enemySpeed` or `enemySpeeds`, then `enemies`.
+void AddGroupJson(json& inputs, const EnemyGroup& group) {
+    if (group.Listed()) {
+        inputs["enemySpeeds"] = group.listed;
+    } else {
+        inputs["enemySpeed"] = group.speed;
+    }
+    inputs["enemies"] = group.count;
 }
 
 json FitJson(const EstimateResult& r, const ObservedCountFit& fit) {
@@ -39,13 +50,15 @@ json FitJson(const EstimateResult& r, const ObservedCountFit& fit) {
 }  // namespace
 
 json RateJson(const RateResult& r) {
-    json j = {{"command", "rate"},
-              {"inputs", {{"allies", r.inputs.allies}, {"enemySpeed", r.inputs.enemySpeed}, {"enemies", r.inputs.enemies}}},
-              {"seed", r.inputs.seed},
-              {"shutOutWins", r.shutOutWins},
-              {"firstStrikeWins", r.firstStrikeWins},
-              {"simulatedShutOutRate", SimulatedPercentNumber(r.shutOutWins)},
-              {"simulatedFirstStrikeRate", SimulatedPercentNumber(r.firstStrikeWins)}};
+    json inputs = {{"allies", r.inputs.allies}};
+    AddGroupJson(inputs, r.inputs.enemies);
+    json j = {{"command", "rate"}, {"inputs", inputs}, {"seed", r.inputs.simulate ? json(r.inputs.seed) : json(nullptr)}};
+    if (r.inputs.simulate) {
+        j.update({{"shutOutWins", r.shutOutWins},
+                  {"firstStrikeWins", r.firstStrikeWins},
+                  {"simulatedShutOutRate", SimulatedPercentNumber(r.shutOutWins)},
+                  {"simulatedFirstStrikeRate", SimulatedPercentNumber(r.firstStrikeWins)}});
+    }
     if (r.exact) j.update(ExactRatesJson(*r.exact));
     return j;
 }
@@ -93,16 +106,34 @@ json CurveJson(const CurveResult& r) {
         if (in.observed) entry["consistent"] = p.consistent;
         points.push_back(entry);
     }
+    json inputs = {{"allies", in.allies}, {"enemies", in.enemies}};
+    if (!in.listed.empty()) inputs.update({{"enemySpeeds", in.listed}, {"vary", in.vary}});
+    inputs.update({{"from", r.from},
+                   {"to", r.to},
+                   {"simulate", in.simulate},
+                   {"observed", in.observed ? ObservedJson(*in.observed) : json(nullptr)}});
     return {{"command", "curve"},
-            {"inputs",
-             {{"allies", in.allies},
-              {"enemies", in.enemies},
-              {"from", r.from},
-              {"to", r.to},
-              {"simulate", in.simulate},
-              {"observed", in.observed ? ObservedJson(*in.observed) : json(nullptr)}}},
+            {"inputs", inputs},
             {"seed", in.simulate ? json(in.seed) : json(nullptr)},
             {"points", points}};
+}
+
+json NeedJson(const NeedResult& r) {
+    const NeedInputs& in = r.inputs;
+    json inputs = {{"allies", in.allies}};
+    AddGroupJson(inputs, in.enemies);
+    inputs["firstStrike"] = in.firstStrike ? json(*in.firstStrike) : json(nullptr);
+    inputs["shutOut"] = in.shutOut ? json(*in.shutOut) : json(nullptr);
+    inputs["member"] = in.member ? json(*in.member) : json(nullptr);
+    return {{"command", "need"},
+            {"inputs", inputs},
+            {"seed", nullptr},
+            {"member", r.member},
+            {"reachable", r.found.reachable},
+            {"speed", r.found.speed},
+            {"exactRateAtSpeed", ExactPercentNumber(r.found.rateAtSpeed)},
+            {"exactRateOneBelow", ExactPercentNumber(r.found.rateOneBelow)},
+            {"exactRateLimit", ExactPercentNumber(r.found.limit)}};
 }
 
 json RosterJson(const RosterResult& r) {

@@ -6,6 +6,7 @@
 
 #include "cli/curve_result.h"
 #include "cli/estimate_result.h"
+#include "cli/need_result.h"
 #include "cli/rate_result.h"
 #include "cli/roster_result.h"
 
@@ -14,6 +15,7 @@ namespace kestavel::cli {
 nlohmann::ordered_json RateJson(const RateResult& result);
 nlohmann::ordered_json EstimateJson(const EstimateResult& result);
 nlohmann::ordered_json CurveJson(const CurveResult& result);
+nlohmann::ordered_json NeedJson(const NeedResult& result);
 nlohmann::ordered_json RosterJson(const RosterResult& result);
 
 // {"error": {"code": ..., "message": ...}}

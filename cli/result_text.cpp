@@ -1,6 +1,8 @@
 #include "cli/result_text.h"
 
 #include "cli/exact_report.h"
+#include <cmath>
+
 #include "cli/terminal_text.h"
 #include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
@@ -11,12 +13,16 @@ namespace {
 
 std::string Line(const std::string& cp932) { return ShownText(cp932) + "\n"; }
 
+// A rate cut, not rounded, to one decimal, so that a rate short of a whole percent never
+// reads as reaching it.
+double CutPercent(double probability) { return std::floor(1000 * probability) / 10; }
+
 }  // namespace
 
 std::string RateText(const RateResult& r) {
-    std::string text = Line(r.shutOutLine) + Line(r.firstStrikeLine);
+    std::string text = r.inputs.simulate ? Line(r.shutOutLine) + Line(r.firstStrikeLine) : std::string();
     if (r.exact) {
-        for (const std::string& line : ExactRateLines(r.inputs.enemies, *r.exact)) text += Line(line);
+        for (const std::string& line : ExactRateLines(r.inputs.enemies.count, *r.exact)) text += Line(line);
     }
     return text;
 }
@@ -48,6 +54,20 @@ std::string CurveText(const CurveResult& r) {
         text += Line(row);
     }
     return text;
+}
+
+std::string NeedText(const NeedResult& r) {
+    const SpeedNeeded& f = r.found;
+    const std::string name = r.inputs.shutOut ? FormatText(100, kNeedShutOutName, {r.inputs.enemies.count})
+                                              : std::string(kNeedFirstStrikeName);
+    if (f.reachable) {
+        return Line(FormatText(300, kNeedReached, {r.member, f.speed, name, CutPercent(f.rateAtSpeed), f.speed - 1,
+                                                   CutPercent(f.rateOneBelow)}));
+    }
+    const int32_t target = r.inputs.shutOut.value_or(r.inputs.firstStrike.value_or(0));
+    return Line(FormatText(300, kNeedUnreached, {r.member, name, target, f.speed, CutPercent(f.rateAtSpeed), f.speed - 1,
+                                                 CutPercent(f.rateOneBelow)})) +
+           Line(FormatText(300, kNeedLimit, {name, 100 * f.limit}));
 }
 
 std::string NotesText(const std::vector<Note>& notes) {

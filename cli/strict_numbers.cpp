@@ -37,18 +37,28 @@ uint32_t ParseSeed(const std::string& text) {
     return static_cast<uint32_t>(ParseStrictInteger(text, 0, std::numeric_limits<uint32_t>::max(), "--seed"));
 }
 
-std::vector<int32_t> ParseAllySpeeds(const std::string& text) {
+namespace {
+
+std::vector<int32_t> ParseSpeedList(const std::string& text, const char* what) {
     std::vector<int32_t> speeds;
     for (size_t start = 0;;) {
         const size_t comma = text.find(',', start);
-        speeds.push_back(ParseInt32(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start),
-                                    kWhatAllySpeed));
+        speeds.push_back(ParseInt32(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start), what));
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
+    return speeds;
+}
+
+}  // namespace
+
+std::vector<int32_t> ParseAllySpeeds(const std::string& text) {
+    std::vector<int32_t> speeds = ParseSpeedList(text, kWhatAllySpeed);
     if (speeds.size() > 5) throw UsageError(kUsageTooManyAllies);
     return speeds;
 }
+
+std::vector<int32_t> ParseEnemySpeeds(const std::string& text) { return ParseSpeedList(text, kWhatEnemySpeed); }
 
 BinomialCount ParseObservedCount(const std::string& text) {
     const size_t slash = text.find('/');

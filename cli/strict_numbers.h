@@ -23,6 +23,10 @@ uint32_t ParseSeed(const std::string& text);
 // "A1,A2,...": one to five 32-bit numbers.
 std::vector<int32_t> ParseAllySpeeds(const std::string& text);
 
+// "S1,S2,...": 32-bit numbers, as many as given; the speeds and their count are the window's
+// to refuse, as its fields are.
+std::vector<int32_t> ParseEnemySpeeds(const std::string& text);
+
 constexpr int64_t kMostObservedEncounters = 1000000;
 
 // "K/N" with 0 <= K <= N and 1 <= N <= 1000000.

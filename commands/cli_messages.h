@@ -1,6 +1,7 @@
 #pragma once
-// Every English text kestavel-cli shows its user: messages, reasons, notes and help. (The
-// window's own texts, code page 932, stay with the code that writes them.)
+// Every English text kestavel-cli shows its user: messages, reasons, notes and help, and the
+// lines of the results that only kestavel-cli gives. (The window's own texts, code page 932,
+// stay with the code that writes them.)
 
 namespace kestavel {
 
@@ -46,20 +47,28 @@ constexpr const char* kErrorNumbered = "system error %d";
 
 // A command line that cannot be run.
 constexpr const char* kUsageHint = "run 'kestavel-cli %s--help'";
-constexpr const char* kUsageNoCommand = "a command is required: rate, estimate, curve or roster";
-constexpr const char* kUsageUnknownCommand = "unknown command '%s': the commands are rate, estimate, curve and roster";
+constexpr const char* kUsageNoCommand = "a command is required: rate, estimate, curve, need or roster";
+constexpr const char* kUsageUnknownCommand =
+    "unknown command '%s': the commands are rate, estimate, curve, need and roster";
 constexpr const char* kUsageMissingValue = "needs a value, not the option %s";
 constexpr const char* kUsageNotAWholeNumber = "%s must be a whole number from %d to %d, not '%s'";
 constexpr const char* kWhatAllySpeed = "an ally speed of --allies";
 constexpr const char* kUsageTooManyAllies = "--allies takes one to five speeds";
+constexpr const char* kWhatEnemySpeed = "an enemy speed of --enemy-speeds";
+constexpr const char* kUsageEnemyGroup = "%s needs --enemy-speed S with --enemies N, or --enemy-speeds S1,...";
+constexpr const char* kUsageListedGroup = "--enemy-speeds lists every enemy: drop --enemy-speed and --enemies";
+constexpr const char* kUsageRateSeed = "rate --enemy-speeds draws only with --simulate: drop --seed or add --simulate";
+constexpr const char* kUsageVaryNeeded = "--enemy-speeds needs --vary K, the listed enemy whose speed the curve runs over";
+constexpr const char* kUsageVaryAlone = "--vary K picks one enemy of --enemy-speeds: add --enemy-speeds";
 constexpr const char* kUsageObservedForm = "--observed takes K/N, K of N encounters, not '%s'";
 constexpr const char* kWhatObservedN = "N of --observed K/N";
 constexpr const char* kWhatObservedK = "K of --observed K/N";
 constexpr const char* kUsageOneFormat = "--json, --csv and --svg exclude one another";
-constexpr const char* kUsageOnePercent = "estimate takes one of --first-strike P and --shut-out P";
+constexpr const char* kUsageOnePercent = "%s takes one of --first-strike P and --shut-out P";
 constexpr const char* kUsageFirstStrikeEnemies = "--first-strike estimates against one enemy: drop --enemies";
 constexpr const char* kUsageShutOutEnemies = "--shut-out P needs --enemies N";
 constexpr const char* kUsageEstimateWhat = "estimate needs --first-strike P, --shut-out P or --observed K/N";
+constexpr const char* kUsageNeedWhat = "need needs --first-strike P or --shut-out P";
 constexpr const char* kUsageExactSeed = "--exact and --observed draw nothing: drop --seed";
 constexpr const char* kUsageFromTo = "--from and --to come together";
 constexpr const char* kUsageCurveSeed = "the curve draws only with --simulate: drop --seed or add --simulate";
@@ -76,9 +85,19 @@ constexpr const char* kNoteObservedDisagrees =
 constexpr const char* kSpansNone = "none";
 constexpr const char* kSpanTo = " to %d";
 
+// `need`, in the window's style (code page 932): the member from 1, the speed, the rate's name,
+// its percent at that speed, the speed one less and the percent there.
+constexpr const char* kNeedReached = "%d人目の必要なすばやさ: %d (%s %.1f％; %d では %.1f％)";
+// The member, the rate's name, the target, then as above.
+constexpr const char* kNeedUnreached = "%d人目のすばやさでは %s %d％ に届きません: %d で %.1f％ (%d では %.1f％)";
+constexpr const char* kNeedLimit = "すばやさを上げるほど%sは %.1f％ に近づきます";
+constexpr const char* kNeedFirstStrikeName = "先制率";
+constexpr const char* kNeedShutOutName = "%d体 完封率";
+
 // The chart.
 constexpr const char* kSvgTitle = "First-strike and shut-out rates against the enemy speed";
 constexpr const char* kSvgSubtitle = "allies %s, %d enemies, exact rates";
+constexpr const char* kSvgListedSubtitle = "allies %s, enemies %s, enemy %d's speed varies, exact rates";
 constexpr const char* kSvgSpeedAxis = "enemy speed";
 constexpr const char* kSvgRateAxis = "rate (%)";
 constexpr const char* kSvgFirstStrikeLegend = "first strike";
@@ -92,17 +111,28 @@ constexpr const char* kHelpProgram =
     "in the window; exact rates take every factor uniform on [0.6, 1.0).\n"
     "Exit status: 0 done, 2 input refused, 64 usage error, 66 file not opened, 74 read or write error.";
 constexpr const char* kHelpVersion = "Print the version and exit";
-constexpr const char* kHelpRate = "Shut-out and first-strike rates of the party against N enemies of one speed";
+constexpr const char* kHelpRate =
+    "Shut-out and first-strike rates of the party against N enemies of one speed, or against listed speeds";
 constexpr const char* kHelpEstimate = "The enemy speed that explains an observed rate or count";
-constexpr const char* kHelpCurve = "Both rates at every enemy speed of a range";
+constexpr const char* kHelpCurve = "Both rates at every enemy speed of a range (of one listed enemy with --vary)";
+constexpr const char* kHelpNeed =
+    "The smallest speed of one party member at which an exact rate reaches a percent";
 constexpr const char* kHelpRoster = "A roster file as the window's list shows it, and every line it drops and why";
 constexpr const char* kHelpAllies = "One to five ally speeds, whole numbers (missing allies count as 0)";
 constexpr const char* kHelpEnemySpeed = "The enemies' speed";
 constexpr const char* kHelpEnemies = "The number of enemies, 1 to 9";
+constexpr const char* kHelpEnemySpeeds =
+    "1 to 9 enemy speeds, one per enemy, the first being the first enemy (in place of --enemy-speed and --enemies)";
+constexpr const char* kHelpRateSimulate =
+    "With --enemy-speeds: also a simulated run (--enemy-speed always runs one); without it only the exact rates";
+constexpr const char* kHelpVary = "With --enemy-speeds: which listed enemy (from 1) runs over the speeds, the others as listed";
+constexpr const char* kHelpNeedFirstStrike = "The first-strike rate to reach, a whole number of percent from 0 to 100";
+constexpr const char* kHelpNeedShutOut = "The shut-out rate to reach, a whole number of percent from 0 to 100";
+constexpr const char* kHelpMember = "The party member whose speed is sought, 1 to 5 (default: the fastest, the first of equals)";
 constexpr const char* kHelpEstimateEnemies = "With --shut-out or --observed: the number of enemies, 1 to 9";
 constexpr const char* kHelpCurveEnemies = "The number of enemies, 1 to 9 (default 1)";
 constexpr const char* kHelpSeed = "0 to 4294967295: repeats a run exactly (without it a seed is drawn and reported in JSON)";
-constexpr const char* kHelpRateExact = "Also the exact rates";
+constexpr const char* kHelpRateExact = "Also the exact rates (always given with --enemy-speeds)";
 constexpr const char* kHelpEstimateExact =
     "Exact rates in place of runs: instant and deterministic (a candidate's distance is |P*1000 - 100000 p|)";
 constexpr const char* kHelpCurveExact = "Exact rates (the default; with --simulate the simulated ones too)";

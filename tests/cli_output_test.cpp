@@ -1,5 +1,6 @@
-// What kestavel-cli writes for scripts: JSON with exactly the documented keys, the curve's
-// values against the exact-rate code, and CSV and SVG that other programs can read.
+// What kestavel-cli writes for scripts: JSON with exactly the documented keys, the curve's,
+// the mixed groups' and the needed speeds' values against the engine's own functions, and CSV
+// and SVG that other programs can read.
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,10 @@
 #include <sstream>
 
 #include "cli_run.h"
+#include "engine/exact/exact_group_rates.h"
 #include "engine/exact/exact_rates.h"
+#include "engine/exact/speed_needed.h"
+#include "engine/mixed_trial_run.h"
 #include "reference_model.h"
 
 namespace kestavel {
@@ -51,11 +55,18 @@ TEST(CliJson, EveryKeyIsDocumentedAndEveryDocumentedKeyAppears) {
     for (int i = 0; i <= 10000; ++i) full += "L N 1 1\n";
     const TempFile fullRoster(full);
     const std::pair<std::string, std::vector<std::string>> cases[] = {
-        {"rate", {"rate --allies 60,50 --enemy-speed 50 --enemies 2 --exact", "rate --allies 6 --enemy-speed 5 --enemies 1"}},
+        {"rate",
+         {"rate --allies 60,50 --enemy-speed 50 --enemies 2 --exact", "rate --allies 6 --enemy-speed 5 --enemies 1",
+          "rate --allies 60 --enemy-speeds 30,40"}},
         {"estimate",
          {"estimate --first-strike 95 --allies 1 --seed 2", "estimate --first-strike 95 --allies 60,50,40 --observed 7/20",
           "estimate --shut-out 50 --enemies 3 --allies 60 --exact"}},
-        {"curve", {"curve --allies 40 --enemies 2 --simulate --observed 3/10", "curve --allies 40 --from 20 --to 22"}},
+        {"curve",
+         {"curve --allies 40 --enemies 2 --simulate --observed 3/10", "curve --allies 40 --from 20 --to 22",
+          "curve --allies 40 --enemy-speeds 30,50 --vary 2 --from 20 --to 22"}},
+        {"need",
+         {"need --shut-out 90 --allies 60,50 --enemy-speeds 30,70 --member 2",
+          "need --first-strike 50 --allies 60 --enemy-speed 50 --enemies 1"}},
         {"roster", {"roster " + roster.Path(), "roster " + fullRoster.Path()}},
         {"", {"rate --allies 6 --enemy-speed 0 --enemies 1", "roster /nonexistent"}},
     };
@@ -98,10 +109,61 @@ TEST(CliCurve, ExactValuesAreTheExactRateCodesAndSimulatedOnesTheReferenceRuns) 
     EXPECT_EQ(candidates["to"], 101);
 }
 
+TEST(CliGroups, MixedRatesAreTheEnginesWithTheFirstListedEnemyFirst) {
+    const auto j = RunCli("rate --allies 60,50,40 --enemy-speeds 80,30,30 --simulate --seed 3 --json").Json();
+    const double allies[5] = {60, 50, 40, 0, 0};
+    const std::vector<double> group = {80, 30, 30};
+    SpeedSimulator s(3);
+    std::copy(std::begin(allies), std::end(allies), s.allySpeed);
+    RunMixedTrials(s, group);
+    EXPECT_EQ(j["shutOutWins"], s.winsAll);
+    EXPECT_EQ(j["firstStrikeWins"], s.winsFirst);
+    const ExactRates exact = ExactRatesForGroup(allies, group);
+    EXPECT_NEAR(j["exactShutOutRate"].get<double>(), 100 * exact.shutOut, 1e-10);
+    EXPECT_NEAR(j["exactFirstStrikeRate"].get<double>(), 100 * exact.firstStrike, 1e-10);
+    EXPECT_LT(exact.firstStrike, 0.5);  // the fast enemy is the first
+}
+
+TEST(CliNeed, IsTheEnginesSearchInEveryForm) {
+    struct Case {
+        const char* args;
+        double allies[5];
+        int member;
+        std::vector<double> enemies;
+        bool shutOut;
+        int percent;
+        const char8_t* text;
+    };
+    const Case cases[] = {
+        {"--first-strike 90 --allies 60,50,40,30,20 --enemy-speeds 80,30,30 --member 5", {60, 50, 40, 30, 20}, 4,
+         {80, 30, 30}, false, 90, u8"5人目の必要なすばやさ: "},
+        {"--shut-out 75 --allies 40,70 --enemy-speed 70 --enemies 3", {40, 70, 0, 0, 0}, kFastestMember, {70, 70, 70},
+         true, 75, u8"2人目の必要なすばやさ: "},
+        {"--shut-out 90 --allies 60 --enemy-speed 2000000000 --enemies 2", {60, 0, 0, 0, 0}, kFastestMember,
+         {2e9, 2e9}, true, 90, u8"1人目のすばやさでは 2体 完封率 90％ に届きません: 2147483647 で "},
+    };
+    for (const Case& c : cases) {
+        const SpeedNeeded found = FindSpeedNeeded(c.allies, c.member, c.enemies, c.shutOut, c.percent);
+        const auto o = RunCli(std::string("need ") + c.args + " --json");
+        ASSERT_EQ(o.status, 0) << c.args << o.err;
+        const json j = o.Json();
+        EXPECT_EQ(j["reachable"], found.reachable) << c.args;
+        EXPECT_EQ(j["speed"], found.speed) << c.args;
+        EXPECT_NEAR(j["exactRateAtSpeed"].get<double>(), 100 * found.rateAtSpeed, 1e-10) << c.args;
+        EXPECT_NEAR(j["exactRateOneBelow"].get<double>(), 100 * found.rateOneBelow, 1e-10) << c.args;
+        EXPECT_EQ(j["exactRateLimit"], 100.0) << c.args;
+        const std::string text = RunCli(std::string("need ") + c.args).out;
+        EXPECT_EQ(text.rfind(testing::Utf8(c.text), 0), 0u) << text;
+        EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), found.reachable ? 1 : 2) << text;
+    }
+}
+
 TEST(CliCurve, CsvIsRfc4180WithAHeaderRow) {
     for (const char* args : {"curve --allies 60 --enemies 2 --simulate --observed 7/20 --csv",
                              "rate --allies 60,50 --enemy-speed 40 --enemies 2 --exact --csv",
-                             "estimate --first-strike 80 --allies 60 --csv"}) {
+                             "estimate --first-strike 80 --allies 60 --csv",
+                             "rate --allies 60 --enemy-speeds 30,40 --csv",
+                             "need --shut-out 90 --allies 60,50 --enemy-speeds 30,70 --csv"}) {
         const auto o = RunCli(args);
         ASSERT_EQ(o.status, 0) << args << o.err;
         std::vector<std::vector<std::string>> records;

@@ -68,10 +68,37 @@ TEST(Cli, ExactRatesAndObservedCounts) {
     EXPECT_EQ(consistent.size(), 16u);
 }
 
+TEST(Cli, ListedEqualSpeedsGiveTheOneSpeedResultsBitForBit) {
+    // Listed, then alike; under --json every result key the listed run writes, else the text.
+    const std::pair<const char*, const char*> cases[] = {
+        {"rate --allies 60,50,40 --enemy-speeds 50,50,50 --json", "rate --allies 60,50,40 --enemy-speed 50 --enemies 3 --exact --json"},
+        {"rate --allies 77,0,-3 --enemy-speeds 45,45 --simulate --seed 9 --json",
+         "rate --allies 77,0,-3 --enemy-speed 45 --enemies 2 --exact --seed 9 --json"},
+        {"rate --allies 60,50 --enemy-speeds 9,9,9,9,9,9,9,9,9 --simulate --seed 4294967295",
+         "rate --allies 60,50 --enemy-speed 9 --enemies 9 --exact --seed 4294967295"},
+        {"curve --allies 60,50 --enemy-speeds 1 --vary 1 --simulate --seed 4 --json", "curve --allies 60,50 --simulate --seed 4 --json"},
+        {"need --shut-out 80 --allies 60,50 --enemy-speeds 70,70 --json", "need --shut-out 80 --allies 60,50 --enemy-speed 70 --enemies 2 --json"},
+    };
+    for (const auto& [listed, alike] : cases) {
+        const auto l = RunCli(listed), a = RunCli(alike);
+        ASSERT_EQ(l.status, 0) << listed << l.err;
+        if (std::string(listed).find("--json") == std::string::npos) {
+            EXPECT_EQ(l.out, a.out) << listed;
+            continue;
+        }
+        const auto lj = l.Json(), aj = a.Json();
+        for (const auto& [key, value] : lj.items()) {
+            if (key == "inputs" || (key == "seed" && value.is_null())) continue;
+            EXPECT_EQ(value, aj[key]) << listed << ": " << key;
+        }
+    }
+}
+
 TEST(Cli, AnUnseededRunReportsTheSeedThatRepeatsIt) {
     for (const char* args : {"rate --allies 60,50 --enemy-speed 45 --enemies 2 --json",
                              "estimate --first-strike 80 --allies 60 --json",
-                             "curve --allies 30 --enemies 2 --simulate --json"}) {
+                             "curve --allies 30 --enemies 2 --simulate --json",
+                             "rate --allies 60,50 --enemy-speeds 45,50 --simulate --json"}) {
         const auto first = RunCli(args);
         ASSERT_EQ(first.status, 0) << args << first.err;
         const auto again = RunCli(std::string(args) + " --seed " + first.Json()["seed"].dump());
@@ -89,6 +116,11 @@ TEST(Cli, RefusedInputNamesTheWindowsMessageTheRangeAndTheValue) {
         {"estimate --observed 5/10 --enemies 10 --allies 60", u8"敵の数が不正な値です (1 to 9; got 10)"},
         {"estimate --observed 5/10 --allies -3", u8"味方の素早さが不正な値です (best ally speed 1 to 199; got 0)"},
         {"curve --allies 250", u8"味方の素早さが不正な値です (best ally speed 1 to 199; got 250)"},
+        {"rate --allies 60 --enemy-speeds 30,0,-4", u8"敵の素早さが不正な値です (1 or more; got 0)"},
+        {"rate --allies 60 --enemy-speeds 1,2,3,4,5,6,7,8,9,10 --simulate", u8"敵の数が不正な値です (1 to 9; got 10)"},
+        {"curve --allies 60 --enemy-speeds 30,-1 --vary 1", u8"敵の素早さが不正な値です (1 or more; got -1)"},
+        {"need --shut-out 50 --allies 60 --enemy-speed 5 --enemies 0", u8"敵の数が不正な値です (1 to 9; got 0)"},
+        {"need --first-strike 50 --allies 60 --enemy-speeds 0", u8"敵の素早さが不正な値です (1 or more; got 0)"},
     };
     for (const auto& [args, message] : cases) {
         const auto o = RunCli(args);
@@ -110,7 +142,10 @@ TEST(Cli, UsageErrorsSayWhatIsWrongInTwoLines) {
         {"rate --allies 60 --enemy-speed 2147483648 --enemies 2", "not '2147483648'"},
         {"rate --allies 1,2,3,4,5,6 --enemy-speed 5 --enemies 2", "one to five speeds"},
         {"rate --allies 60,,50 --enemy-speed 5 --enemies 2", "an ally speed of --allies"},
-        {"rate --allies 60 --enemy-speed 5", "--enemies is required"},
+        {"rate --allies 60 --enemy-speed 5", "rate needs --enemy-speed S with --enemies N, or --enemy-speeds"},
+        {"rate --allies 60 --enemy-speeds 30,,80", "an enemy speed of --enemy-speeds must be a whole number"},
+        {"rate --allies 60 --enemy-speeds 30 --enemies 2", "drop --enemy-speed and --enemies"},
+        {"rate --allies 60 --enemy-speeds 30 --seed 4", "drop --seed or add --simulate"},
         {"rate --allies 60 --enemy-speed 5 --enemies 2 --seed 4294967296", "--seed must be"},
         {"rate --allies 60 --enemy-speed 5 --enemies 2 --seed -1", "--seed must be"},
         {"rate --allies 60 --enemy-speed 5 --enemies 2 --enemies 3", "--enemies"},
@@ -125,6 +160,15 @@ TEST(Cli, UsageErrorsSayWhatIsWrongInTwoLines) {
         {"curve --allies 60 --from 10", "--from and --to come together"},
         {"curve --allies 60 --from 10 --to 9", "--to must be"},
         {"curve --allies 60 --seed 3", "drop --seed or add --simulate"},
+        {"curve --allies 60 --enemy-speeds 30,40", "--enemy-speeds needs --vary K"},
+        {"curve --allies 60 --enemy-speeds 30,40 --vary 3", "--vary must be a whole number from 1 to 2, not '3'"},
+        {"curve --allies 60 --vary 1", "add --enemy-speeds"},
+        {"need --allies 60 --enemy-speeds 30", "need needs --first-strike P or --shut-out P"},
+        {"need --first-strike 50.5 --allies 60 --enemy-speeds 30", "--first-strike must be a whole number from 0 to 100"},
+        {"need --shut-out 101 --allies 60 --enemy-speeds 30", "--shut-out must be a whole number from 0 to 100"},
+        {"need --first-strike 5 --shut-out 5 --allies 60 --enemy-speeds 30", "need takes one of --first-strike P"},
+        {"need --shut-out 5 --allies 60 --enemy-speed 30", "need needs --enemy-speed S with --enemies N"},
+        {"need --shut-out 5 --allies 60 --enemy-speeds 30 --member 0", "--member must be a whole number from 1 to 5"},
         {"roster", "FILE is required"},
         {"roster a b", "not expected: b"},
     };
@@ -135,12 +179,13 @@ TEST(Cli, UsageErrorsSayWhatIsWrongInTwoLines) {
         EXPECT_EQ(o.err.rfind("kestavel-cli: ", 0), 0u) << args << ": " << o.err;
         EXPECT_NE(o.err.find(what), std::string::npos) << args << ": " << o.err;
         const std::string command = std::string(args).substr(0, std::string(args).find(' '));
-        const bool known = command == "rate" || command == "estimate" || command == "curve" || command == "roster";
+        const bool known =
+            command == "rate" || command == "estimate" || command == "curve" || command == "need" || command == "roster";
         EXPECT_NE(o.err.find("\nrun 'kestavel-cli " + (known ? command + " " : "") + "--help'\n"), std::string::npos)
             << args << ": " << o.err;
         EXPECT_EQ(std::count(o.err.begin(), o.err.end(), '\n'), 2) << args << ": " << o.err;
     }
-    for (const char* help : {"--help", "rate --help", "estimate -h", "curve --help", "roster --help", "--version"}) {
+    for (const char* help : {"--help", "rate --help", "estimate -h", "curve --help", "need --help", "roster --help", "--version"}) {
         const auto o = RunCli(help);
         EXPECT_EQ(o.status, 0) << help;
         EXPECT_NE(o.out, "") << help;
