@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` and `make test`. Both install what is missing first.
-.PHONY: run test build native windows sanitize fuzz bench deps-native deps-windows deps-all clean
+.PHONY: run test build native windows sanitize fuzz bench dist deps-native deps-windows deps-all clean
 
 NATIVE_CLI := build/native/kestavel-cli
 FUZZ_SECONDS ?= 300
@@ -40,6 +40,11 @@ BENCH_REPETITIONS ?= 5
 bench: deps-all native windows
 	build/native/bench/kestavel_bench --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true
 	scripts/bench-window.sh
+
+# The release for players: build/dist/kestavel-VERSION-windows-x64.zip, the same bytes on every
+# build of one commit.
+dist: deps-windows windows
+	python3 scripts/make-dist.py
 
 deps-native:
 	@scripts/install-deps.sh native

@@ -7,7 +7,7 @@ what=${1:-all}
 native=(g++ cmake make googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
         libcli11-dev nlohmann-json3-dev)
 windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb imagemagick
-         fonts-ipafont-gothic locales x11-utils)
+         fonts-ipafont-gothic locales x11-utils python3)
 
 case "$what" in
   native) wanted=("${native[@]}") ;;

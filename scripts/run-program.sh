@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Starts build/windows/kestavel.exe with the sample roster in examples/: on Windows directly, on
 # Linux under Wine in Japanese. Without a display it runs in a virtual X server for a moment,
-# saves a screenshot to build/screenshot.png and ends the program.
+# driven by the end-to-end driver to an enemy's rates and an estimation, saves a screenshot to
+# build/screenshot.png and ends the program.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 exe=$root/build/windows/kestavel.exe
@@ -21,16 +22,40 @@ if [ -n "${DISPLAY:-}" ]; then
   exit 0
 fi
 
-trap stop_wine_and_display EXIT
+work=$(mktemp -d /tmp/kestavel-run.XXXXXX)
+cleanup() {
+  [ -n "${watcher:-}" ] && kill "$watcher" 2>/dev/null
+  stop_wine_and_display
+  rm -rf "$work"
+}
+trap cleanup EXIT
 start_virtual_display
 prepare_wine_prefix
 log=$root/build/run.log
-wine "$exe" >"$log" 2>&1 &
-if ! wait_for_x_window 120 Kestavel; then
-  echo "the window did not appear within 120 s; see $log" >&2
+
+# The end-to-end driver shows the program at work (森1) 灰色おおかみ chosen, its rates and an
+# estimation table) and asks for the screenshot when the window shows them.
+(
+  for ((i = 0; i < 1800; i++)); do
+    if [ -e "$work/wanted" ]; then
+      import -window root "$work/screen.png"
+      touch "$work/taken"
+      exit 0
+    fi
+    sleep 0.1
+  done
+) &
+watcher=$!
+if ! timeout 180 wine "$root/build/windows/kestavel_e2e_driver.exe" --show-at-work "$(windows_path "$exe")" \
+  "$(windows_path "$root/examples")" "$(windows_path "$work")" 3 >"$log" 2>&1; then
+  echo "the program did not show its results; see $log" >&2
   exit 1
 fi
-sleep 2  # the roster list and the first paint
-import -window root -crop 760x700+0+0 "$root/build/screenshot.png"
+# The window from its left edge and from a little above its menu bar, to just below its last
+# group (without a window manager the frame has no title bar to show).
+read -r ox oy <"$work/client-origin.txt"
+ox=${ox//[^0-9-]/}
+oy=${oy//[^0-9-]/}
+convert "$work/screen.png" -crop "700x560+$((ox - 4))+$((oy - 27))" +repage "$root/build/screenshot.png"
 echo "No display: the program ran in a virtual X server ($DISPLAY)."
 echo "Screenshot: $root/build/screenshot.png"

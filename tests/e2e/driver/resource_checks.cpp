@@ -1,4 +1,5 @@
 #include <string>
+#include <vector>
 
 #include "check_report.h"
 #include "scenarios.h"
@@ -30,7 +31,45 @@ void CheckMenuTemplate(const WORD* words, DWORD size) {
     Expect(at == end, L"menu 109: nothing after the quit item");
 }
 
+std::wstring VersionString(const std::vector<char>& block, const wchar_t* name) {
+    void* value = nullptr;
+    UINT length = 0;
+    const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+    if (!VerQueryValueW(block.data(), path.c_str(), &value, &length) || value == nullptr) return L"(none)";
+    return static_cast<const wchar_t*>(value);
+}
+
 }  // namespace
+
+void CheckVersionResource(const std::wstring& exePath, const std::wstring& fileName,
+                          const std::wstring& description) {
+    Section(L"version resource of " + fileName);
+    std::vector<char> block(GetFileVersionInfoSizeW(exePath.c_str(), nullptr));
+    Expect(!block.empty() && GetFileVersionInfoW(exePath.c_str(), 0, static_cast<DWORD>(block.size()), block.data()),
+           fileName + L" has a version resource");
+    if (block.empty()) return;
+
+    void* value = nullptr;
+    UINT length = 0;
+    Expect(VerQueryValueW(block.data(), L"\\", &value, &length) && length >= sizeof(VS_FIXEDFILEINFO),
+           fileName + L": fixed file information");
+    if (value != nullptr) {
+        const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(value);
+        const DWORD high = (KESTAVEL_VERSION_MAJOR << 16) | KESTAVEL_VERSION_MINOR, low = KESTAVEL_VERSION_PATCH << 16;
+        ExpectNumber(fileName + L": file version, high word pair", high, fixed->dwFileVersionMS);
+        ExpectNumber(fileName + L": file version, low word pair", low, fixed->dwFileVersionLS);
+        ExpectNumber(fileName + L": product version, high word pair", high, fixed->dwProductVersionMS);
+        ExpectNumber(fileName + L": product version, low word pair", low, fixed->dwProductVersionLS);
+    }
+    const std::wstring version = L"" KESTAVEL_VERSION;
+    ExpectText(fileName + L": ProductName", L"Kestavel", VersionString(block, L"ProductName"));
+    ExpectText(fileName + L": ProductVersion", version, VersionString(block, L"ProductVersion"));
+    ExpectText(fileName + L": FileVersion", version, VersionString(block, L"FileVersion"));
+    ExpectText(fileName + L": FileDescription", description, VersionString(block, L"FileDescription"));
+    ExpectText(fileName + L": OriginalFilename", fileName, VersionString(block, L"OriginalFilename"));
+    ExpectText(fileName + L": LegalCopyright", L"Copyright (c) 2026 Kestavel developers",
+               VersionString(block, L"LegalCopyright"));
+}
 
 void CheckResources(const std::wstring& exePath) {
     Section(L"resources of kestavel.exe");
