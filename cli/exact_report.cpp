@@ -1,5 +1,6 @@
 #include "cli/exact_report.h"
 
+#include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
 
 namespace kestavel::cli {
@@ -7,8 +8,8 @@ namespace kestavel::cli {
 namespace {
 
 // "43～47, 50": runs of consecutive speeds. A run that starts at the lowest candidate with a
-// certain win also holds every slower enemy ("60以下"), one that ends at the highest with a
-// certain loss every faster enemy ("124以上").
+// certain win also holds every slower enemy, one that ends at the highest with a certain loss
+// every faster enemy.
 std::string SpeedSpans(const ObservedCountFit& fit) {
     const std::vector<SpeedWithRate>& speeds = fit.consistent;
     std::string text;
@@ -19,12 +20,12 @@ std::string SpeedSpans(const ObservedCountFit& fit) {
         const bool fasterToo = speeds[last].speed == fit.range.upperSpeed && speeds[last].probability == 0;
         if (!text.empty()) text += ", ";
         if (slowerToo) {
-            text += std::to_string(speeds[last].speed) + "以下";
+            text += FormatText(kTextBufferSize, kSpanAndSlower, {speeds[last].speed});
         } else if (fasterToo) {
-            text += std::to_string(speeds[i].speed) + "以上";
+            text += FormatText(kTextBufferSize, kSpanAndFaster, {speeds[i].speed});
         } else {
-            text += std::to_string(speeds[i].speed);
-            if (last > i) text += "～" + std::to_string(speeds[last].speed);
+            text += last > i ? FormatText(kTextBufferSize, kSpanFromTo, {speeds[i].speed, speeds[last].speed})
+                             : std::to_string(speeds[i].speed);
         }
         i = last + 1;
     }
@@ -34,20 +35,20 @@ std::string SpeedSpans(const ObservedCountFit& fit) {
 }  // namespace
 
 std::vector<std::string> ExactRateLines(int32_t enemyCount, const ExactRates& rates) {
-    return {FormatText(kTextBufferSize, "%d体 完封率(理論値): %.4f％", {enemyCount, 100 * rates.shutOut}),
-            FormatText(kTextBufferSize, "個別先制率(理論値): %.4f％", {100 * rates.firstStrike})};
+    return {FormatText(kTextBufferSize, kExactShutOutLine, {enemyCount, 100 * rates.shutOut}),
+            FormatText(kTextBufferSize, kExactFirstStrikeLine, {100 * rates.firstStrike})};
 }
 
 std::vector<std::string> ObservedCountLines(BinomialCount observed, int32_t enemyCount, const ObservedCountFit& fit) {
     std::vector<std::string> lines;
     if (enemyCount == 1) {
-        lines.push_back(FormatText(kTextBufferSize, "観測: 先制 %d/%d回", {observed.successes, observed.trials}));
+        lines.push_back(FormatText(kTextBufferSize, kObservedFirstStrikes, {observed.successes, observed.trials}));
     } else {
-        lines.push_back(FormatText(kTextBufferSize, "観測: %d体完封 %d/%d回",
+        lines.push_back(FormatText(kTextBufferSize, kObservedShutOuts,
                                    {enemyCount, observed.successes, observed.trials}));
     }
-    lines.push_back(std::string("95％水準で矛盾しない敵素早: ") + (fit.consistent.empty() ? "なし" : SpeedSpans(fit)));
-    lines.push_back(FormatText(kTextBufferSize, "最尤の敵素早: %d (%.4f％)",
+    lines.push_back(FormatText(1000, kConsistentSpeeds, {fit.consistent.empty() ? std::string(kConsistentNone) : SpeedSpans(fit)}));
+    lines.push_back(FormatText(kTextBufferSize, kLikeliestSpeed,
                                {fit.likeliest.speed, 100 * fit.likeliest.probability}));
     return lines;
 }

@@ -38,10 +38,10 @@ std::string EstimateText(const EstimateResult& r) {
 
 std::string CurveText(const CurveResult& r) {
     const int32_t enemies = r.inputs.enemies;
-    std::string header = FormatText(200, "敵素早\t先制率(理論値)\t%d体完封率(理論値)", {enemies});
-    if (r.inputs.simulate) header += FormatText(200, "\t先制率\t%d体完封率", {enemies});
+    std::string header = FormatText(200, kCurveHeader, {enemies});
+    if (r.inputs.simulate) header += FormatText(200, kCurveSimulatedHeader, {enemies});
     if (r.inputs.observed) {
-        header += FormatText(200, "\t観測 %d/%d", {static_cast<long long>(r.inputs.observed->successes),
+        header += FormatText(200, kCurveObservedHeader, {static_cast<long long>(r.inputs.observed->successes),
                                                    static_cast<long long>(r.inputs.observed->trials)});
     }
     std::string text = Line(header);
@@ -50,7 +50,7 @@ std::string CurveText(const CurveResult& r) {
         if (r.inputs.simulate) {
             row += FormatText(200, "\t%.1f\t%.1f", {p.firstStrikeWins / 1000.0, p.shutOutWins / 1000.0});
         }
-        if (r.inputs.observed) row += p.consistent ? "\t矛盾しない" : "\t-";
+        if (r.inputs.observed) row += p.consistent ? kCurveConsistent : "\t-";
         text += Line(row);
     }
     return text;

@@ -1,7 +1,7 @@
 #pragma once
-// Every English text kestavel-cli shows its user: messages, reasons, notes and help, and the
-// lines of the results that only kestavel-cli gives. (The window's own texts, code page 932,
-// stay with the code that writes them.)
+// Every text that only kestavel-cli shows its user: messages, reasons, notes and help in
+// English, and the lines of the results that the window does not have, in its style (code page
+// 932). The window's own texts, which kestavel-cli shows too, are in messages.h.
 
 namespace kestavel {
 
@@ -84,6 +84,24 @@ constexpr const char* kNoteObservedDisagrees =
     "best speed %d for %d %% lies outside the speeds consistent with the observed %d/%d (%s)";
 constexpr const char* kSpansNone = "none";
 constexpr const char* kSpanTo = " to %d";
+
+// Exact rates and observed counts, in the window's style (code page 932).
+constexpr const char* kExactShutOutLine = "%d体 完封率(理論値): %.4f％";        // enemy count, percent
+constexpr const char* kExactFirstStrikeLine = "個別先制率(理論値): %.4f％";     // percent
+constexpr const char* kObservedFirstStrikes = "観測: 先制 %d/%d回";            // successes, encounters
+constexpr const char* kObservedShutOuts = "観測: %d体完封 %d/%d回";            // enemies, successes, encounters
+constexpr const char* kConsistentSpeeds = "95％水準で矛盾しない敵素早: %s";    // the spans below
+constexpr const char* kConsistentNone = "なし";
+constexpr const char* kSpanAndSlower = "%d以下";  // a span that holds every slower enemy too
+constexpr const char* kSpanAndFaster = "%d以上";  // a span that holds every faster enemy too
+constexpr const char* kSpanFromTo = "%d～%d";
+constexpr const char* kLikeliestSpeed = "最尤の敵素早: %d (%.4f％)";            // speed, percent
+// The curve's columns: enemy speed, exact first strike, exact shut-out of N; then simulated;
+// then whether the observed count K/N is consistent with the speed.
+constexpr const char* kCurveHeader = "敵素早\t先制率(理論値)\t%d体完封率(理論値)";
+constexpr const char* kCurveSimulatedHeader = "\t先制率\t%d体完封率";
+constexpr const char* kCurveObservedHeader = "\t観測 %d/%d";
+constexpr const char* kCurveConsistent = "\t矛盾しない";
 
 // `need`, in the window's style (code page 932): the member from 1, the speed, the rate's name,
 // its percent at that speed, the speed one less and the percent there.
