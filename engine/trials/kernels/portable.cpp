@@ -1,6 +1,8 @@
 // The kernels in plain C++: what every CPU can run.
 
+#include <array>
 #include <cmath>
+#include <utility>
 
 #include "engine/trials/trial_kernel.h"
 
@@ -76,14 +78,17 @@ bool AllWhole(const TrialShape& shape) {
     return true;
 }
 
+// With the number of listed allies fixed, so that their loop unrolls with speeds and offsets
+// kept in registers.
+template <int allies>
 WinCounts CountWholeWins(const uint32_t* r, int trials, const TrialShape& shape) {
     uint64_t allySpeed[kAllyCount] = {};
-    for (int a = 0; a < shape.activeAllyCount; ++a) allySpeed[a] = static_cast<uint64_t>(shape.allySpeed[a]);
+    for (int a = 0; a < allies; ++a) allySpeed[a] = static_cast<uint64_t>(shape.allySpeed[a]);
     const auto enemySpeed = static_cast<uint64_t>(shape.enemySpeed);
     WinCounts wins;
     for (int t = 0; t < trials; ++t, r += shape.stride) {
         uint64_t allyBest = 0;
-        for (int a = 0; a < shape.activeAllyCount; ++a) {
+        for (int a = 0; a < allies; ++a) {
             const uint64_t x = allySpeed[a] * (r[shape.allyOffset[a]] + kWholeOffset);
             allyBest = x > allyBest ? x : allyBest;
         }
@@ -104,15 +109,22 @@ WinCounts CountWholeWins(const uint32_t* r, int trials, const TrialShape& shape)
     return wins;
 }
 
+template <size_t... allies>
+constexpr auto WholeCounters(std::index_sequence<allies...>) {
+    return std::array{CountWholeWins<static_cast<int>(allies)>...};
+}
+constexpr auto kWholeCounters = WholeCounters(std::make_index_sequence<kAllyCount + 1>());
+
 WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) {
     const bool whole = AllWhole(shape);
+    const auto countWhole = kWholeCounters[static_cast<size_t>(shape.activeAllyCount)];
     WinCounts wins;
     uint32_t outputs[kTrialsPerStretch * kMaxTrialStride];
     while (trials > 0) {
         const int stretch = trials < kTrialsPerStretch ? trials : kTrialsPerStretch;
         TemperAll(words, static_cast<size_t>(stretch) * shape.stride, outputs);
         if (whole) {
-            const WinCounts part = CountWholeWins(outputs, stretch, shape);
+            const WinCounts part = countWhole(outputs, stretch, shape);
             wins.all += part.all;
             wins.first += part.first;
         } else {
