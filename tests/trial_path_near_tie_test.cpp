@@ -75,6 +75,11 @@ const TieCase kTieCases[] = {
     {{7, 1, 0, 0, 0}, 9, 0x80000000u, 1u << 22, false},
     {{kHuge, 0, 0, 0, 0}, 2147483646.0, 0x40000000u, 1u << 22, false},
     {{119, 100, 90, 0, 70}, 100, 0x20000000u, 1u << 22, false},
+    // The portable kernel's whole speeds at its largest, just beyond it, and not whole.
+    {{16384, 1, 0, 0, 0}, 16383, 0x70000000u, 1u << 20, false},
+    {{16383, 0, 0, 0, 0}, 16384, 0x10000000u, 1u << 20, false},
+    {{16385, 16384, 0, 0, 0}, 16384, 0xA0000000u, 1u << 20, false},
+    {{5.5, 0, 0, 0, 4}, 4.5, 0x80000000u, 1u << 20, false},
 };
 
 // Trials built from the pairs, the enemy's output first in some and last in others, in every

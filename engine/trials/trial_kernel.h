@@ -35,7 +35,8 @@ constexpr double kFactorScale = 0.4 * 0x1p-32;
 constexpr double kFactorOffset = 0.6;
 
 // A run's trials as the kernels see them. An ally whose speed is not positive never raises the
-// party's best initiative above 0, so only the others are listed; their draws are still taken.
+// party's best initiative above 0, and one too slow ever to pass the fastest never holds it
+// alone (see ShapeOf), so only the others are listed; every ally's draws are still taken.
 struct TrialShape {
     int stride;      // engine outputs per trial: kAllyCount + enemyCount
     int enemyCount;  // 1 to kMaxEnemyCount; the enemies' outputs follow the allies'

@@ -1,6 +1,7 @@
 #include "engine/trials/trial_session.h"
 
 #include <cmath>
+#include <cstdint>
 
 #include "engine/trials/trial_kernel.h"
 #include "engine/trial_run.h"
@@ -30,8 +31,16 @@ TrialShape ShapeOf(const SpeedSimulator& s, double runEnemySpeed) {
     shape.enemyCount = s.enemyCount;
     shape.stride = kAllyCount + s.enemyCount;
     shape.enemySpeed = runEnemySpeed;
+    // An ally whose best draw comes below the fastest ally's worst never holds the party's best
+    // initiative alone: the plain loop's doubles never fall as the output grows, so its every
+    // initiative is below the fastest ally's in the same trial, and leaving it out of the
+    // maximum changes nothing.
+    double fastest = 0;
+    for (double speed : s.allySpeed) fastest = speed > fastest ? speed : fastest;
+    const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * fastest;
     for (int i = 0; i < kAllyCount; ++i) {
-        if (s.allySpeed[i] > 0) {
+        const double best = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * s.allySpeed[i];
+        if (s.allySpeed[i] > 0 && !(best < fastestWorst)) {
             shape.allyOffset[shape.activeAllyCount] = i;
             shape.allySpeed[shape.activeAllyCount] = s.allySpeed[i];
             ++shape.activeAllyCount;
