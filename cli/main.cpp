@@ -2,6 +2,7 @@
 // pieces together: the command line, the run of the core, the chosen rendering, the exit.
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <variant>
 
@@ -17,6 +18,7 @@
 #include "cli/usage_error.h"
 #include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
+#include "engine/trials/trial_path.h"
 
 namespace kestavel::cli {
 
@@ -91,6 +93,22 @@ int Roster(const CommandLine& line) {
     return kExitDone;
 }
 
+// A trial path named in the environment that cannot be followed is an error, not a quiet fall
+// back to another path: whoever set it wants to compare that one.
+bool TrialPathOverrideFollowed() {
+    const TrialPathOverride state = TrialPathOverrideState();
+    if (state == TrialPathOverride::kUnset || state == TrialPathOverride::kFollowed) return true;
+    const std::string name = ShownArgument(std::getenv(kTrialPathVariable));
+    if (state == TrialPathOverride::kNotOnThisCpu) {
+        WriteError(FormatText(600, kTrialPathNotHere, {kTrialPathVariable, name}));
+        return false;
+    }
+    std::string paths;
+    for (TrialPath path : AllTrialPaths()) paths += std::string(paths.empty() ? "" : ", ") + TrialPathName(path);
+    WriteError(FormatText(600, kTrialPathUnknown, {kTrialPathVariable, name, paths}));
+    return false;
+}
+
 int Run(int argc, char** argv) {
     std::variant<CommandLine, int> parsed = 0;
     try {
@@ -100,6 +118,7 @@ int Run(int argc, char** argv) {
         return kExitUsage;
     }
     if (const int* status = std::get_if<int>(&parsed)) return *status;
+    if (!TrialPathOverrideFollowed()) return kExitUsage;
     const CommandLine& line = std::get<CommandLine>(parsed);
     switch (line.command) {
         case Command::kRate: return Rate(line);

@@ -4,6 +4,7 @@
 #include "cli/percent_text.h"
 #include "cli/roster_text.h"
 #include "cli/terminal_text.h"
+#include "engine/trials/trial_path.h"
 #include "roster/roster_list.h"
 
 namespace kestavel::cli {
@@ -47,12 +48,17 @@ json FitJson(const EstimateResult& r, const ObservedCountFit& fit) {
             {"likeliest", speedJson(fit.likeliest)}};
 }
 
+// The trial path that did the runs (KESTAVEL_TRIAL_PATH chooses another to compare); null when
+// nothing was simulated.
+json TrialPathJson(bool simulated) { return simulated ? json(TrialPathName(LastRunTrialPath())) : json(nullptr); }
+
 }  // namespace
 
 json RateJson(const RateResult& r) {
     json inputs = {{"allies", r.inputs.allies}};
     AddGroupJson(inputs, r.inputs.enemies);
-    json j = {{"command", "rate"}, {"inputs", inputs}, {"seed", r.inputs.simulate ? json(r.inputs.seed) : json(nullptr)}};
+    json j = {{"command", "rate"}, {"inputs", inputs}, {"seed", r.inputs.simulate ? json(r.inputs.seed) : json(nullptr)},
+              {"trialPath", TrialPathJson(r.inputs.simulate)}};
     if (r.inputs.simulate) {
         j.update({{"shutOutWins", r.shutOutWins},
                   {"firstStrikeWins", r.firstStrikeWins},
@@ -86,6 +92,7 @@ json EstimateJson(const EstimateResult& r) {
     return {{"command", "estimate"},
             {"inputs", inputs},
             {"seed", in.exact ? json(nullptr) : json(in.seed)},
+            {"trialPath", TrialPathJson(!in.exact)},
             {"candidateRange", {{"lowest", r.range.lowerSpeed}, {"highest", r.range.upperSpeed}}},
             {"bestSpeed", r.bestSpeed},
             {"rows", rows},
@@ -115,6 +122,7 @@ json CurveJson(const CurveResult& r) {
     return {{"command", "curve"},
             {"inputs", inputs},
             {"seed", in.simulate ? json(in.seed) : json(nullptr)},
+            {"trialPath", TrialPathJson(in.simulate)},
             {"points", points}};
 }
 
@@ -128,6 +136,7 @@ json NeedJson(const NeedResult& r) {
     return {{"command", "need"},
             {"inputs", inputs},
             {"seed", nullptr},
+            {"trialPath", nullptr},
             {"member", r.member},
             {"reachable", r.found.reachable},
             {"speed", r.found.speed},

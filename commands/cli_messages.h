@@ -45,6 +45,11 @@ constexpr const char* kErrorIsDirectory = "it is a directory";
 constexpr const char* kErrorInputOutput = "input/output error";
 constexpr const char* kErrorNumbered = "system error %d";
 
+// An environment that names a trial path that cannot be followed: the variable, its value and,
+// for an unknown name, the paths there are.
+constexpr const char* kTrialPathUnknown = "%s names no trial path: '%s' (the paths are %s)";
+constexpr const char* kTrialPathNotHere = "%s names a trial path this CPU cannot run: '%s'";
+
 // A command line that cannot be run.
 constexpr const char* kUsageHint = "run 'kestavel-cli %s--help'";
 constexpr const char* kUsageNoCommand = "a command is required: rate, estimate, curve, need or roster";

@@ -1,6 +1,7 @@
 #include "engine/mixed_trial_run.h"
 
 #include "engine/trial_limits.h"
+#include "engine/trials/trial_path.h"
 
 namespace kestavel {
 
@@ -8,6 +9,7 @@ void RunMixedTrials(SpeedSimulator& s, std::span<const double> enemySpeeds) {
     s.winsAll = 0;
     s.winsFirst = 0;
     if (enemySpeeds.empty() || enemySpeeds.size() > kMaxEnemyCount) return;
+    NoteTrialPathRun(TrialPath::kPlain);
 
     for (int trial = kTrialsPerRun; trial > 0; --trial) {
         double allyBest = 0;

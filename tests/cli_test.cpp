@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cli_run.h"
+#include "engine/trials/trial_path.h"
 #include "reference_model.h"
 
 namespace kestavel {
@@ -88,10 +89,31 @@ TEST(Cli, ListedEqualSpeedsGiveTheOneSpeedResultsBitForBit) {
         }
         const auto lj = l.Json(), aj = a.Json();
         for (const auto& [key, value] : lj.items()) {
-            if (key == "inputs" || (key == "seed" && value.is_null())) continue;
+            // The listed form runs the plain loop of a group; its trial path is that loop's.
+            if (key == "inputs" || key == "trialPath" || (key == "seed" && value.is_null())) continue;
             EXPECT_EQ(value, aj[key]) << listed << ": " << key;
         }
     }
+}
+
+// Every path this CPU runs, chosen through the environment, gives the same results and says it ran;
+// a path that cannot be followed is an error, not a quiet fall back to another.
+TEST(Cli, EachTrialPathGivesTheSameRunAndNamesItself) {
+    const std::string args = "estimate --shut-out 60 --enemies 3 --allies 61,50 --seed 12 --json";
+    const auto fastest = RunCli(args).Json();
+    for (TrialPath path : AllTrialPaths()) {
+        if (!TrialPathSupported(path)) continue;
+        ::setenv(kTrialPathVariable, TrialPathName(path), 1);
+        auto j = RunCli(args).Json();
+        EXPECT_EQ(j["trialPath"], TrialPathName(path));
+        j["trialPath"] = fastest["trialPath"];
+        EXPECT_EQ(j, fastest) << TrialPathName(path);
+    }
+    ::setenv(kTrialPathVariable, "AVX2", 1);
+    const auto unknown = RunCli(args);
+    EXPECT_EQ(unknown.status, 64);
+    EXPECT_NE(unknown.err.find("names no trial path: 'AVX2' (the paths are "), std::string::npos) << unknown.err;
+    ::unsetenv(kTrialPathVariable);
 }
 
 TEST(Cli, AnUnseededRunReportsTheSeedThatRepeatsIt) {

@@ -67,7 +67,7 @@ bool CpuHas(CpuFeature feature) {
     return false;
 }
 
-const char* OverrideName() { return std::getenv("KESTAVEL_TRIAL_PATH"); }
+const char* OverrideName() { return std::getenv(kTrialPathVariable); }
 
 TrialPath InitialPath() {
     if (const char* name = OverrideName()) {
@@ -115,16 +115,12 @@ TrialPath FastestTrialPath() {
     return TrialPath::kPlain;
 }
 
-std::optional<std::string> TrialPathOverrideProblem() {
+TrialPathOverride TrialPathOverrideState() {
     const char* name = OverrideName();
-    if (name == nullptr) return std::nullopt;
+    if (name == nullptr) return TrialPathOverride::kUnset;
     const std::optional<TrialPath> named = TrialPathNamed(name);
-    if (named && TrialPathSupported(*named)) return std::nullopt;
-    std::string known;
-    for (const TrialPathEntry& entry : kTrialPaths) known += std::string(known.empty() ? "" : ", ") + entry.name;
-    const std::string problem = named ? "this CPU cannot run the trial path '" + std::string(name) + "'"
-                                      : "no trial path is named '" + std::string(name) + "' (" + known + ")";
-    return "KESTAVEL_TRIAL_PATH: " + problem + "; using " + TrialPathName(FastestTrialPath());
+    if (!named) return TrialPathOverride::kUnknownName;
+    return TrialPathSupported(*named) ? TrialPathOverride::kFollowed : TrialPathOverride::kNotOnThisCpu;
 }
 
 TrialPath ActiveTrialPath() { return static_cast<TrialPath>(ChosenPath().load()); }

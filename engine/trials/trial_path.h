@@ -36,9 +36,11 @@ TrialPath FastestTrialPath();
 // CPU runs it, otherwise the fastest one, unless chosen otherwise.
 TrialPath ActiveTrialPath();
 
-// Why KESTAVEL_TRIAL_PATH was not followed (a name no path has, or a path this CPU cannot
-// run), in plain ASCII; nothing when it is unset or was followed. A front end reports it.
-std::optional<std::string> TrialPathOverrideProblem();
+// The environment variable that names a path, and what became of it: a front end that can
+// tell its user reports a name it did not follow.
+constexpr const char* kTrialPathVariable = "KESTAVEL_TRIAL_PATH";
+enum class TrialPathOverride { kUnset, kFollowed, kUnknownName, kNotOnThisCpu };
+TrialPathOverride TrialPathOverrideState();
 
 // Makes `path` the active one if it is supported; returns whether it is now active.
 bool ChooseTrialPath(TrialPath path);
