@@ -21,6 +21,21 @@ std::string HintFor(const std::string& command) {
 
 int32_t Number(const Valued& v) { return ParseInt32(v.text, v.name); }
 
+// CLI11's words for the two mistakes every option can suffer, in ours: "--enemies: At Most 1
+// required but received 2" and "--allies: 1 required A1,... missing".
+std::string PlainParseError(const std::string& what) {
+    const size_t colon = what.find(": ");
+    if (colon == std::string::npos || what.rfind("--", 0) != 0) return what;
+    const std::string option = what.substr(0, colon);
+    if (what.find("At Most 1 required but received", colon) != std::string::npos) {
+        return FormatText(300, kUsageGivenTwice, {option});
+    }
+    if (what.find(" required ", colon) != std::string::npos && what.size() > 8 && what.ends_with(" missing")) {
+        return FormatText(300, kUsageNoValue, {option});
+    }
+    return what;
+}
+
 Format FormatOf(bool json, bool csv, bool svg) {
     if (json + csv + svg > 1) throw UsageError(kUsageOneFormat);
     return json ? Format::kJson : csv ? Format::kCsv : svg ? Format::kSvg : Format::kText;
@@ -132,7 +147,7 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         if (command.empty()) throw UsageError(std::string(kUsageNoCommand) + "\n" + HintFor(""));
-        throw UsageError(std::string(e.what()) + "\n" + HintFor(command));
+        throw UsageError(PlainParseError(e.what()) + "\n" + HintFor(command));
     }
 
     CommandLine line;

@@ -56,6 +56,8 @@ constexpr const char* kUsageNoCommand = "a command is required: rate, estimate, 
 constexpr const char* kUsageUnknownCommand =
     "unknown command '%s': the commands are rate, estimate, curve, need and roster";
 constexpr const char* kUsageMissingValue = "needs a value, not the option %s";
+constexpr const char* kUsageGivenTwice = "%s is given more than once";
+constexpr const char* kUsageNoValue = "%s needs a value";
 constexpr const char* kUsageNotAWholeNumber = "%s must be a whole number from %d to %d, not '%s'";
 constexpr const char* kWhatAllySpeed = "an ally speed of --allies";
 constexpr const char* kUsageTooManyAllies = "--allies takes one to five speeds";
