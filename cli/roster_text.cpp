@@ -22,6 +22,9 @@ LineDiagnostic DropDiagnostic(const DroppedLine& d) {
         case DropReason::kOverCapacity: return {d.lineNumber, "overCapacity", kDropOverCapacity, true};
         case DropReason::kMissingField: break;
     }
+    if (d.notANumber && d.fieldsRead == 3 && d.numberRunsOn) {
+        return {d.lineNumber, "notANumber", FormatText(300, kDropNumberRanIntoSpeed, {d.number}), true};
+    }
     if (d.notANumber) {
         return {d.lineNumber, "notANumber", d.fieldsRead == 2 ? kDropNumberNotANumber : kDropSpeedNotANumber, true};
     }

@@ -15,6 +15,8 @@ constexpr const char* kDropFieldsFound[] = {"no field", "only 1 field", "only 2 
 constexpr const char* kDropOfFour = "of 4 (label name number speed)";
 constexpr const char* kDropNumberNotANumber = "the number (third field) is not a number";
 constexpr const char* kDropSpeedNotANumber = "the speed (fourth field) is not a number";
+constexpr const char* kDropNumberRanIntoSpeed =
+    "the number's digits are followed by other bytes: it reads as %d, and the rest of it, taken as the speed, is not a number";
 constexpr const char* kDropLabelTooLong = "the label is longer than 98 bytes";
 constexpr const char* kDropNameTooLong = "the name is longer than 998 bytes";
 constexpr const char* kDropNumberBelowOneGot = "number below 1 (got %d): the window lists numbers from 1";

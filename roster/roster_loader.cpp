@@ -32,6 +32,8 @@ constexpr char kSystemSeparator = '/';
 
 DroppedLine DropFor(long lineNumber, const RosterLineFields& fields, const RosterLine& line) {
     DroppedLine dropped{lineNumber, DropReason::kMissingField, fields.fieldsRead, fields.stoppedAtText};
+    dropped.numberRunsOn = fields.numberRunsOn;
+    dropped.number = fields.number;
     if (fields.stop == LineScanStop::kFieldTooLong) {
         dropped.reason = DropReason::kFieldTooLong;
     } else if (line.blank) {

@@ -27,7 +27,9 @@ struct DroppedLine {
     DropReason reason;
     int fieldsRead = 0;          // the fields read before the line stopped
     bool notANumber = false;     // kMissingField: the number or speed field holds a non-number
-    int32_t number = 0;          // kNumberBelowOne: the number read
+    int32_t number = 0;          // kNumberBelowOne: the number read (and for numberRunsOn)
+    bool numberRunsOn = false;   // the number's digits ran on into other bytes, which the scan
+                                 // then took as the speed ("12abc 5")
 };
 
 // What the window accepts but the roster's author probably did not mean.

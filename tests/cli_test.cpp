@@ -231,7 +231,7 @@ TEST(Cli, RosterTellsForEachLineWhyItWasDroppedOrDoubtful) {
         {"l " + std::string(999, 'n') + " 1 1", "dropped: the name is longer than 998 bytes"},
         {"a b 0 1", "dropped: number below 1 (got 0): the window lists numbers from 1"},
         {"a b 1 0", "warning: speed 0 is below 1: the rate calculation refuses it"},
-        {"a b 12abc 5", "dropped: the speed (fourth field) is not a number"},
+        {"a b 12abc 5", "dropped: the number's digits are followed by other bytes: it reads as 12, and the rest of it, taken as the speed, is not a number"},
         {"a b 1 12abc", "warning: the speed's digits are followed by other bytes: it reads as 12"},
         {"a b 7+5", "warning: the number's digits are followed by other bytes: it reads as 7"},
         {"a b 1 2 3", "warning: more than four fields: the rest of the line is ignored"},
