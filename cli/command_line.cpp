@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <deque>
 
+#include "cli/output.h"
 #include "cli/strict_numbers.h"
 #include "cli/usage_error.h"
 #include "commands/cli_messages.h"
@@ -20,9 +21,36 @@ struct Valued {
     bool Given() const { return option->count() > 0; }
 };
 
+// Taken before the rest, so that even a malformed command line is answered in the encoding asked
+// for; CLI11 then only checks the name.
+void AddEncodingOption(CLI::App& app, std::string& name) {
+    app.add_option("--encoding", name, kHelpEncoding)->check(CLI::IsMember({"utf-8", "cp932"}))->type_name("ENC");
+}
+
+void TakeEncoding(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        std::string_view name;
+        if (argument == "--encoding" && i + 1 < argc) name = argv[++i];
+        else if (argument.rfind("--encoding=", 0) == 0) name = argument.substr(11);
+        else continue;
+        if (const std::optional<Encoding> encoding = EncodingNamed(name)) SetOutputEncoding(*encoding);
+    }
+}
+
+// The command's name: the first argument, or the one after a leading --encoding and its value.
+std::string CommandName(int argc, char** argv) {
+    int at = 1;
+    if (at < argc && std::string_view(argv[at]) == "--encoding") at += 2;
+    else if (at < argc && std::string_view(argv[at]).rfind("--encoding=", 0) == 0) at += 1;
+    return at < argc && argv[at][0] != '-' ? argv[at] : "";
+}
+
 class Subcommand {
 public:
-    Subcommand(CLI::App& app, const char* name, const char* help) : app_(app.add_subcommand(name, help)) {}
+    Subcommand(CLI::App& app, const char* name, const char* help) : app_(app.add_subcommand(name, help)) {
+        AddEncodingOption(*app_, encoding_);
+    }
 
     const Valued& Value(const std::string& name, const char* form, const char* help, bool required = false) {
         Valued& v = values_.emplace_back();
@@ -48,6 +76,7 @@ private:
     CLI::App* app_;
     std::deque<Valued> values_;
     std::deque<bool> flags_;
+    std::string encoding_;
 };
 
 const char* const kCommands[] = {"rate", "estimate", "curve", "roster"};
@@ -66,9 +95,9 @@ Format FormatOf(bool json, bool csv, bool svg) {
 }  // namespace
 
 std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
-    std::string command;
-    if (argc > 1 && argv[1][0] != '-') {
-        command = argv[1];
+    TakeEncoding(argc, argv);
+    const std::string command = CommandName(argc, argv);
+    if (!command.empty()) {
         if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
             throw UsageError(FormatText(300, kUsageUnknownCommand, {command.substr(0, 40)}) + "\n" + HintFor(""));
         }
@@ -77,6 +106,8 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
     CLI::App app(kHelpProgram, "kestavel-cli");
     app.set_version_flag("--version", KESTAVEL_VERSION, kHelpVersion);
     app.require_subcommand(1);
+    std::string encoding;
+    AddEncodingOption(app, encoding);
 
     Subcommand rate(app, "rate", kHelpRate);
     const Valued& rateAllies = rate.Value("--allies", "A1,...", kHelpAllies, true);

@@ -1,8 +1,9 @@
 #include "cli/terminal_text.h"
 
-#include <iconv.h>
+#include <optional>
 
-#include <cerrno>
+#include "cli/code_page.h"
+#include "engine/text/cp932.h"
 
 namespace kestavel::cli {
 
@@ -57,26 +58,23 @@ std::string EscapedUtf8(std::string_view text, bool escapeControls) {
     return out;
 }
 
-// Code page 932 to UTF-8; each byte iconv cannot take is written as "\xNN" (a backslash
-// stands for itself elsewhere, so no valid character becomes an escape).
+// Code page 932 to UTF-8; each byte that does not start a character the system's table has is
+// written as "\xNN" (a backslash stands for itself elsewhere, so no valid character becomes an
+// escape). Most texts are valid as a whole: only the others are taken character by character.
 std::string Cp932ToUtf8(std::string_view cp932) {
+    if (std::optional<std::string> whole = Utf8FromCp932(cp932)) return *std::move(whole);
     std::string output;
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return EscapedUtf8(cp932, false);
-    char* in = const_cast<char*>(cp932.data());
-    size_t inLeft = cp932.size();
-    char buffer[1024];
-    while (inLeft > 0) {
-        char* out = buffer;
-        size_t outLeft = sizeof buffer;
-        const size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-        output.append(buffer, sizeof buffer - outLeft);
-        if (result != static_cast<size_t>(-1) || errno == E2BIG) continue;
-        AppendByteEscape(output, static_cast<unsigned char>(*in));  // EILSEQ or EINVAL
-        ++in;
-        --inLeft;
+    for (size_t i = 0; i < cp932.size();) {
+        const auto lead = static_cast<unsigned char>(cp932[i]);
+        const size_t width = IsCp932LeadByte(lead) && i + 1 < cp932.size() ? 2 : 1;
+        if (std::optional<std::string> character = Utf8FromCp932(cp932.substr(i, width))) {
+            output += *character;
+            i += width;
+        } else {
+            AppendByteEscape(output, lead);
+            ++i;
+        }
     }
-    iconv_close(cd);
     return output;
 }
 
