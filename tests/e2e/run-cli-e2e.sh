@@ -43,7 +43,7 @@ mkdir -p "$work/${roster%/*}"
 {
   printf '%s\n' '# テスト用の敵一覧' $'草原 野うさぎ 1 35\r' '森 灰色おおかみ 2 62' '洞窟 無効 0 99' '城 影の騎士 3 -5' |
     iconv -f UTF-8 -t CP932
-  printf 'ctl a\001b\177c 4 7\nkana \xb1\xb2\xdf\xa0\x80\xfd\xfe\xff 5 8\n'
+  printf 'ctl a\001b\177c 4 7\nsub a\032b 6 9\nkana \xb1\xb2\xdf\xa0\x80\xfd\xfe\xff 5 8\n'
   # One row per lead byte, its name every trail byte after it.
   for lead in $(seq 129 159) $(seq 224 252); do
     printf 'lead%d ' "$lead"
@@ -92,6 +92,18 @@ for args in "${cases[@]}"; do
   cmp -s "native.$n.out" "wine.$n.out" || { fail "$args: stdout differs"; diff "native.$n.out" "wine.$n.out" | head -5; }
   cmp -s "native.$n.err" "wine.$n.err" || { fail "$args: stderr differs"; diff "native.$n.err" "wine.$n.err" | head -5; }
 done
+
+# Standard input is read as bytes (a 0x1A byte ends nothing), and a chart reaches a Japanese path.
+n=$((n + 1))
+"$native" roster - <"$roster" >native.stdin.out 2>native.stdin.err
+timeout 120 wine "$exe" roster - <"$roster" >wine.stdin.out 2>wine.stdin.err
+cmp -s native.stdin.out wine.stdin.out || fail "roster -: stdout differs from the native program's"
+cmp -s native.stdin.err wine.stdin.err || fail "roster -: stderr differs from the native program's"
+chart="curve $allies --enemies 2 --observed 7/20 --svg"
+n=$((n + 1))
+# shellcheck disable=SC2086
+"$native" $chart 名簿/ネイティブ.svg && timeout 120 wine "$exe" $chart 名簿/曲線.svg >wine.svg.log 2>&1
+cmp -s 名簿/ネイティブ.svg 名簿/曲線.svg || fail "the chart written under Wine differs from the native one"
 
 # Every trial path the Windows program has gives the native program's counts (a path the CPU
 # lacks falls back to the fastest one it has).
