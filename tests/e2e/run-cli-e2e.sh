@@ -51,6 +51,9 @@ mkdir -p "$work/${roster%/*}"
     printf ' %d %d\n' "$lead" "$lead"
   done
 } >"$work/$roster" || fail_now "cannot write the roster"
+# A name code page 932 cannot hold reaches the file only as UTF-16.
+beyond_cp932=名簿/敵と적.txt
+cp "$work/$roster" "$work/$beyond_cp932"
 
 wine_environment
 export WINEPREFIX=$work/prefix
@@ -69,6 +72,7 @@ cases=(
   "curve $allies --enemies 2 --csv"
   "curve $allies --enemies 3 --from 20 --to 90 --simulate --seed 5 --observed 7/20 --csv"
   "roster $roster --json"
+  "roster $beyond_cp932 --json"
   "roster $roster"
   "roster $roster --encoding cp932"
   "--encoding cp932 rate $allies --enemy-speed 50 --enemies 2 --seed 3"
