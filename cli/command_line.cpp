@@ -21,12 +21,13 @@ struct Valued {
     bool Given() const { return option->count() > 0; }
 };
 
-// Taken before the rest, so that even a malformed command line is answered in the encoding asked
-// for; CLI11 then only checks the name.
+// On the program and on every command, so that it may stand before or after the command's name.
 void AddEncodingOption(CLI::App& app, std::string& name) {
     app.add_option("--encoding", name, kHelpEncoding)->check(CLI::IsMember({"utf-8", "cp932"}))->type_name("ENC");
 }
 
+// Taken before the rest, so that even a malformed command line is answered in the encoding asked
+// for; CLI11 then only checks the name.
 void TakeEncoding(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
