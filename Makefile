@@ -16,7 +16,9 @@ test: deps-all native windows sanitize
 	ctest --preset sanitize
 	scripts/run-fuzzers.sh 5
 
-build: native
+# The programs without running anything: build/native/kestavel-cli, and build/windows/kestavel.exe
+# and kestavel-cli.exe.
+build: deps-all native windows
 
 native:
 	cmake --preset native >/dev/null

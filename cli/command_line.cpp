@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "cli/output.h"
 #include "cli/strict_numbers.h"
 #include "cli/subcommand.h"
 #include "cli/usage_error.h"
@@ -14,6 +15,27 @@ namespace kestavel::cli {
 namespace {
 
 const char* const kCommands[] = {"rate", "estimate", "curve", "need", "roster"};
+
+// Taken before the rest, so that even a malformed command line is answered in the encoding asked
+// for; CLI11 then only checks the name.
+void TakeEncoding(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        std::string_view name;
+        if (argument == "--encoding" && i + 1 < argc) name = argv[++i];
+        else if (argument.rfind("--encoding=", 0) == 0) name = argument.substr(11);
+        else continue;
+        if (const std::optional<Encoding> encoding = EncodingNamed(name)) SetOutputEncoding(*encoding);
+    }
+}
+
+// The command's name: the first argument, or the one after a leading --encoding and its value.
+std::string CommandName(int argc, char** argv) {
+    int at = 1;
+    if (at < argc && std::string_view(argv[at]) == "--encoding") at += 2;
+    else if (at < argc && std::string_view(argv[at]).rfind("--encoding=", 0) == 0) at += 1;
+    return at < argc && argv[at][0] != '-' ? argv[at] : "";
+}
 
 std::string HintFor(const std::string& command) {
     return FormatText(200, kUsageHint, {command.empty() ? std::string() : command + " "});
@@ -72,9 +94,9 @@ void ReadTarget(const Valued& firstStrike, const Valued& shutOut, NeedInputs& in
 }  // namespace
 
 std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
-    std::string command;
-    if (argc > 1 && argv[1][0] != '-') {
-        command = argv[1];
+    TakeEncoding(argc, argv);
+    const std::string command = CommandName(argc, argv);
+    if (!command.empty()) {
         if (std::find(std::begin(kCommands), std::end(kCommands), command) == std::end(kCommands)) {
             throw UsageError(FormatText(300, kUsageUnknownCommand, {command.substr(0, 40)}) + "\n" + HintFor(""));
         }
@@ -82,6 +104,8 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
 
     CLI::App app(kHelpProgram, "kestavel-cli");
     app.set_version_flag("--version", KESTAVEL_VERSION, kHelpVersion);
+    std::string encoding;
+    AddEncodingOption(app, encoding);
     app.require_subcommand(1);
 
     Subcommand rate(app, "rate", kHelpRate);

@@ -1,14 +1,17 @@
 // kestavel-cli: the window's calculations from a terminal or a script. This file puts the
 // pieces together: the command line, the run of the core, the chosen rendering, the exit.
 
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <string>
 #include <variant>
+#include <vector>
 
 #include "cli/command_line.h"
+#include "cli/console.h"
 #include "cli/curve_svg.h"
 #include "cli/exit_status.h"
+#include "cli/file_path.h"
 #include "cli/output.h"
 #include "cli/result_csv.h"
 #include "cli/result_json.h"
@@ -19,6 +22,10 @@
 #include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
 #include "engine/trials/trial_path.h"
+
+#ifdef _WIN32
+#include "cli/wide_text.h"
+#endif
 
 namespace kestavel::cli {
 
@@ -46,7 +53,7 @@ int Rate(const CommandLine& line) {
 
 int Estimate(const CommandLine& line) {
     return Emit(line.format, RunEstimate(line.estimate), [&](const EstimateResult& r) {
-        std::fputs(NotesText(r.notes).c_str(), stderr);
+        WriteErrorText(NotesText(r.notes));
         return line.format == Format::kJson  ? JsonText(EstimateJson(r))
                : line.format == Format::kCsv ? EstimateCsv(r)
                                              : EstimateText(r);
@@ -56,7 +63,7 @@ int Estimate(const CommandLine& line) {
 int Curve(const CommandLine& line) {
     const Outcome<CurveResult> outcome = RunCurve(line.curve);
     if (line.format == Format::kSvg && std::holds_alternative<CurveResult>(outcome)) {
-        std::ofstream file(line.svgFile, std::ios::binary);
+        std::ofstream file(PathFromUtf8(line.svgFile), std::ios::binary);
         file << CurveSvg(std::get<CurveResult>(outcome));
         file.close();
         if (!file) {
@@ -84,7 +91,7 @@ int Roster(const CommandLine& line) {
     }
     const std::vector<LineDiagnostic> diagnostics = RosterDiagnostics(result.report);
     WriteOut(line.format == Format::kJson ? JsonText(RosterJson(result)) : RosterRowsText(result.simulator->roster));
-    if (line.format != Format::kJson) std::fputs(RosterDiagnosticsText(diagnostics).c_str(), stderr);
+    if (line.format != Format::kJson) WriteErrorText(RosterDiagnosticsText(diagnostics));
     if (!result.readError.empty()) {
         WriteError(FormatText(600, kReadFailed, {ShownArgument(line.rosterFile), result.readError,
                                                  result.simulator->roster.rowCount}));
@@ -134,4 +141,20 @@ int Run(int argc, char** argv) {
 
 }  // namespace kestavel::cli
 
-int main(int argc, char** argv) { return kestavel::cli::FinishOutput(kestavel::cli::Run(argc, argv)); }
+#ifdef _WIN32
+// The arguments as the system holds them, UTF-16, so that none is lost to the ANSI code page.
+int wmain(int argc, wchar_t** wideArgv) {
+    std::vector<std::string> arguments;
+    for (int i = 0; i < argc; ++i) arguments.push_back(kestavel::cli::Utf8FromWide(wideArgv[i]));
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    kestavel::cli::PrepareStandardStreams();
+    return kestavel::cli::FinishOutput(kestavel::cli::Run(argc, argv.data()));
+}
+#else
+int main(int argc, char** argv) {
+    kestavel::cli::PrepareStandardStreams();
+    return kestavel::cli::FinishOutput(kestavel::cli::Run(argc, argv));
+}
+#endif

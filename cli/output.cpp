@@ -2,22 +2,44 @@
 
 #include <cstdio>
 
+#include "cli/console.h"
 #include "cli/exit_status.h"
 #include "commands/cli_messages.h"
 
 namespace kestavel::cli {
 
-void WriteOut(std::string_view utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
+namespace {
+
+Encoding encoding = Encoding::kUtf8;
+bool outputFailed = false;
+
+void Write(Stream stream, std::string_view utf8) {
+    switch (WriteToConsole(stream, utf8)) {
+        case ConsoleWrite::kWritten: return;
+        case ConsoleWrite::kFailed: outputFailed = outputFailed || stream == Stream::kOut; return;
+        case ConsoleWrite::kNotAConsole: break;
+    }
+    const std::string bytes = EncodedText(encoding, utf8);
+    std::fwrite(bytes.data(), 1, bytes.size(), FileOf(stream));
+}
+
+}  // namespace
+
+void SetOutputEncoding(Encoding chosen) { encoding = chosen; }
+
+void WriteOut(std::string_view utf8) { Write(Stream::kOut, utf8); }
 
 void WriteError(std::string_view utf8) {
     std::string line = kProgramPrefix;
     line += utf8;
     line += '\n';
-    std::fwrite(line.data(), 1, line.size(), stderr);
+    Write(Stream::kErr, line);
 }
 
+void WriteErrorText(std::string_view utf8) { Write(Stream::kErr, utf8); }
+
 int FinishOutput(int status) {
-    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return status;
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && !outputFailed) return status;
     WriteError(kCannotWriteOutput);
     return kExitIoError;
 }

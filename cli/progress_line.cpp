@@ -1,11 +1,7 @@
 #include "cli/progress_line.h"
 
-#include <cstdio>
-
-#ifndef _WIN32
-#include <sys/ioctl.h>
-#include <unistd.h>
-#endif
+#include "cli/console.h"
+#include "cli/output.h"
 
 namespace kestavel::cli {
 
@@ -34,26 +30,23 @@ std::string FitToColumns(const std::string& utf8, int columns) {
 }
 
 ProgressLine::ProgressLine() {
-#ifndef _WIN32
-    terminal_ = ::isatty(STDERR_FILENO) != 0;
-    winsize size{};
-    if (terminal_ && ::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 0) columns_ = size.ws_col;
-#endif
+    terminal_ = IsTerminal(Stream::kErr);
+    if (!terminal_) return;
+    if (const int columns = TerminalColumns(Stream::kErr); columns > 0) columns_ = columns;
+    // Where the sequence that erases to the line's end is not understood, spaces do it.
+    erase_ = TerminalErasesLines(Stream::kErr) ? "\r\x1b[K" : "\r" + std::string(columns_ - 1, ' ') + "\r";
 }
 
 void ProgressLine::Show(const std::string& utf8) {
     if (!terminal_) return;
     // One column spare: a text that fills the last column would wrap on some terminals.
-    const std::string line = "\r\x1b[K" + FitToColumns(utf8, columns_ - 1);
-    std::fputs(line.c_str(), stderr);
-    std::fflush(stderr);
+    WriteErrorText(erase_ + FitToColumns(utf8, columns_ - 1));
     shown_ = true;
 }
 
 void ProgressLine::Clear() {
     if (!shown_) return;
-    std::fputs("\r\x1b[K", stderr);
-    std::fflush(stderr);
+    WriteErrorText(erase_);
     shown_ = false;
 }
 

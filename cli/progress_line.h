@@ -18,6 +18,7 @@ private:
     bool terminal_ = false;
     bool shown_ = false;
     int columns_ = 80;
+    std::string erase_;
 };
 
 // The longest start of `utf8` that fits in `columns` terminal columns (East Asian wide and

@@ -1,13 +1,13 @@
 #include "cli/roster_result.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
+#include "cli/file_path.h"
 #include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
-
-#include <sys/stat.h>
 
 namespace kestavel::cli {
 
@@ -37,17 +37,19 @@ RosterResult RunRoster(const std::string& file) {
         if (result.report.readFailed) result.readError = ErrorText(errno);
         return result;
     }
-    struct stat info {};
-    if (::stat(file.c_str(), &info) != 0) {
-        result.openError = ErrorText(errno);
+    const std::filesystem::path path = PathFromUtf8(file);
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (error) {
+        result.openError = ErrorText(error.value());
         return result;
     }
-    if (S_ISDIR(info.st_mode)) {
+    if (std::filesystem::is_directory(status)) {
         result.openError = kErrorIsDirectory;
         return result;
     }
     errno = 0;
-    std::ifstream stream(file, std::ios::binary);
+    std::ifstream stream(path, std::ios::binary);
     if (!stream.is_open()) {
         result.openError = ErrorText(errno);
         return result;

@@ -5,6 +5,10 @@
 
 namespace kestavel::cli {
 
+void AddEncodingOption(CLI::App& app, std::string& name) {
+    app.add_option("--encoding", name, kHelpEncoding)->check(CLI::IsMember({"utf-8", "cp932"}))->type_name("ENC");
+}
+
 const Valued& Subcommand::Value(const std::string& name, const char* form, const char* help, bool required) {
     Valued& v = values_.emplace_back();
     v.name = name;

@@ -16,9 +16,15 @@ struct Valued {
     bool Given() const { return option->count() > 0; }
 };
 
+// --encoding, on the program and on every command, so that it may stand before or after the
+// command's name.
+void AddEncodingOption(CLI::App& app, std::string& name);
+
 class Subcommand {
 public:
-    Subcommand(CLI::App& app, const char* name, const char* help) : app_(app.add_subcommand(name, help)) {}
+    Subcommand(CLI::App& app, const char* name, const char* help) : app_(app.add_subcommand(name, help)) {
+        AddEncodingOption(*app_, encoding_);
+    }
 
     const Valued& Value(const std::string& name, const char* form, const char* help, bool required = false);
     bool& Flag(const std::string& name, const char* help);
@@ -28,6 +34,7 @@ private:
     CLI::App* app_;
     std::deque<Valued> values_;
     std::deque<bool> flags_;
+    std::string encoding_;
 };
 
 }  // namespace kestavel::cli

@@ -1,8 +1,10 @@
 #include "cli/terminal_text.h"
 
-#include <iconv.h>
+#include <algorithm>
+#include <optional>
 
-#include <cerrno>
+#include "cli/code_page.h"
+#include "engine/text/cp932.h"
 
 namespace kestavel::cli {
 
@@ -57,26 +59,33 @@ std::string EscapedUtf8(std::string_view text, bool escapeControls) {
     return out;
 }
 
-// Code page 932 to UTF-8; each byte iconv cannot take is written as "\xNN" (a backslash
-// stands for itself elsewhere, so no valid character becomes an escape).
+// Single bytes code page 932 leaves undefined. Some systems' tables still give them a character
+// (Windows: 0x80 as U+0080, 0xA0 and 0xFD to 0xFF in the private use area), others refuse them;
+// here they are never one, so that a roster shows the same everywhere.
+bool IsUndefinedSingleByte(unsigned char byte) { return byte == 0x80 || byte == 0xA0 || byte >= 0xFD; }
+
+// Code page 932 to UTF-8; each byte that does not start a character is written as "\xNN" (a
+// backslash stands for itself elsewhere, so no valid character becomes an escape). Most texts
+// convert as a whole: only the others are taken character by character.
 std::string Cp932ToUtf8(std::string_view cp932) {
-    std::string output;
-    iconv_t cd = iconv_open("UTF-8", "CP932");
-    if (cd == reinterpret_cast<iconv_t>(-1)) return EscapedUtf8(cp932, false);
-    char* in = const_cast<char*>(cp932.data());
-    size_t inLeft = cp932.size();
-    char buffer[1024];
-    while (inLeft > 0) {
-        char* out = buffer;
-        size_t outLeft = sizeof buffer;
-        const size_t result = iconv(cd, &in, &inLeft, &out, &outLeft);
-        output.append(buffer, sizeof buffer - outLeft);
-        if (result != static_cast<size_t>(-1) || errno == E2BIG) continue;
-        AppendByteEscape(output, static_cast<unsigned char>(*in));  // EILSEQ or EINVAL
-        ++in;
-        --inLeft;
+    const bool undefinedBytes = std::any_of(cp932.begin(), cp932.end(), [](char c) { return IsUndefinedSingleByte(c); });
+    if (!undefinedBytes) {
+        if (std::optional<std::string> whole = Utf8FromCp932(cp932)) return *std::move(whole);
     }
-    iconv_close(cd);
+    std::string output;
+    for (size_t i = 0; i < cp932.size();) {
+        const auto lead = static_cast<unsigned char>(cp932[i]);
+        const size_t width = IsCp932LeadByte(lead) && i + 1 < cp932.size() ? 2 : 1;
+        std::optional<std::string> character;
+        if (width == 2 || !IsUndefinedSingleByte(lead)) character = Utf8FromCp932(cp932.substr(i, width));
+        if (character) {
+            output += *character;
+            i += width;
+        } else {
+            AppendByteEscape(output, lead);
+            ++i;
+        }
+    }
     return output;
 }
 

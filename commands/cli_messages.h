@@ -175,6 +175,10 @@ constexpr const char* kHelpSimulate = "Also one simulated run per speed";
 constexpr const char* kHelpSvg = "Write a line chart of both rates";
 constexpr const char* kHelpJson = "JSON on stdout (keys: docs/cli-json.md)";
 constexpr const char* kHelpCsv = "CSV on stdout, with a header row";
+constexpr const char* kHelpEncoding =
+    "Text sent to a file or a pipe (a console always shows it right). utf-8 (default) for "
+    "files, most tools, and PowerShell 7 with [Console]::OutputEncoding UTF-8; cp932 for cmd.exe's type and "
+    "findstr, Windows PowerShell 5.1 and older tools on Japanese Windows";
 constexpr const char* kHelpRosterFile = "The roster file; - reads standard input";
 
 }  // namespace kestavel

@@ -1,0 +1,129 @@
+#!/usr/bin/env bash
+# kestavel-cli.exe under Wine against the native kestavel-cli: for the same arguments (seeded, in
+# JSON where there is JSON) both must give the same stdout and stderr, byte for byte, and the same
+# exit status. The roster is a file with a Japanese name holding every double-byte code of code
+# page 932, so that both programs' code page tables are held to each other too.
+# Usage: tests/e2e/run-cli-e2e.sh NATIVE_CLI [windows build folder]   (default build/windows)
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+native=$(realpath "$1")
+build=$(realpath "${2:-$root/build/windows}")
+exe=$build/kestavel-cli.exe
+failures=0
+
+fail_now() {
+  echo "CLI E2E FAIL: $*"
+  exit 1
+}
+fail() {
+  echo "CLI E2E FAIL: $*"
+  failures=$((failures + 1))
+}
+
+[ -x "$native" ] || fail_now "$native is missing; 'make native' builds it"
+[ -f "$exe" ] || fail_now "$exe is missing; 'make windows' builds it"
+
+# A static program imports system DLLs only.
+for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name/ {print $3}'); do
+  case "${dll,,}" in
+    libstdc++* | libgcc* | libwinpthread*) fail "kestavel-cli.exe needs $dll; it must be linked statically" ;;
+  esac
+done
+
+. "$root/scripts/lib/headless-wine.sh"
+work=$(mktemp -d /tmp/kestavel-cli-e2e.XXXXXX)
+cleanup() {
+  stop_wine_and_display
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+roster=名簿/敵一覧.txt
+mkdir -p "$work/${roster%/*}"
+{
+  printf '%s\n' '# テスト用の敵一覧' $'草原 野うさぎ 1 35\r' '森 灰色おおかみ 2 62' '洞窟 無効 0 99' '城 影の騎士 3 -5' |
+    iconv -f UTF-8 -t CP932
+  printf 'ctl a\001b\177c 4 7\nsub a\032b 6 9\nkana \xb1\xb2\xdf\xa0\x80\xfd\xfe\xff 5 8\n'
+  # One row per lead byte, its name every trail byte after it.
+  for lead in $(seq 129 159) $(seq 224 252); do
+    printf 'lead%d ' "$lead"
+    for trail in $(seq 64 126) $(seq 128 252); do printf "\\x$(printf %02x "$lead")\\x$(printf %02x "$trail")"; done
+    printf ' %d %d\n' "$lead" "$lead"
+  done
+} >"$work/$roster" || fail_now "cannot write the roster"
+# A name code page 932 cannot hold reaches the file only as UTF-16.
+beyond_cp932=名簿/敵と적.txt
+cp "$work/$roster" "$work/$beyond_cp932"
+
+wine_environment
+export WINEPREFIX=$work/prefix
+prepare_wine_prefix || fail_now "no Wine prefix"
+
+allies="--allies 60,50,40,30,20"
+cases=(
+  "rate $allies --enemy-speed 50 --enemies 2 --seed 12345 --json"
+  "rate $allies --enemy-speed 50 --enemies 9 --exact --seed 4294967295 --json"
+  "rate $allies --enemy-speed 50 --enemies 2 --exact --seed 7"
+  "estimate --first-strike 95 $allies --seed 99 --json"
+  "estimate --shut-out 95 --enemies 9 --allies 119 --seed 2 --json"
+  "estimate --first-strike 95 $allies --exact --json"
+  "estimate --observed 7/20 --enemies 3 $allies --json"
+  "estimate --first-strike 60 --observed 19/20 $allies --json"
+  "curve $allies --enemies 2 --csv"
+  "curve $allies --enemies 3 --from 20 --to 90 --simulate --seed 5 --observed 7/20 --csv"
+  "roster $roster --json"
+  "roster $beyond_cp932 --json"
+  "roster $roster"
+  "roster $roster --encoding cp932"
+  "--encoding cp932 rate $allies --enemy-speed 50 --enemies 2 --seed 3"
+  "rate $allies --enemy-speed 50 --enemies 10 --seed 1 --json"
+  "roster 名簿/ない.txt"
+  "--encoding cp932 roster 名簿/é€ない.txt"
+  "rate --allies 1,2,3,4,5,6 --enemy-speed 5 --enemies 1"
+)
+cd "$work" || fail_now "no work folder"
+n=0
+for args in "${cases[@]}"; do
+  n=$((n + 1))
+  # shellcheck disable=SC2086 # each case is split into its words on purpose
+  "$native" $args >"native.$n.out" 2>"native.$n.err"
+  native_status=$?
+  # shellcheck disable=SC2086
+  timeout 120 wine "$exe" $args >"wine.$n.out" 2>"wine.$n.err"
+  wine_status=$?
+  [ "$wine_status" -eq "$native_status" ] || fail "$args: exit status $wine_status under Wine, $native_status natively"
+  [ -s "native.$n.out" ] || [ -s "native.$n.err" ] || fail "$args: the native program wrote nothing"
+  cmp -s "native.$n.out" "wine.$n.out" || { fail "$args: stdout differs"; diff "native.$n.out" "wine.$n.out" | head -5; }
+  cmp -s "native.$n.err" "wine.$n.err" || { fail "$args: stderr differs"; diff "native.$n.err" "wine.$n.err" | head -5; }
+done
+
+# Standard input is read as bytes (a 0x1A byte ends nothing), and a chart reaches a Japanese path.
+n=$((n + 1))
+"$native" roster - <"$roster" >native.stdin.out 2>native.stdin.err
+timeout 120 wine "$exe" roster - <"$roster" >wine.stdin.out 2>wine.stdin.err
+cmp -s native.stdin.out wine.stdin.out || fail "roster -: stdout differs from the native program's"
+cmp -s native.stdin.err wine.stdin.err || fail "roster -: stderr differs from the native program's"
+chart="curve $allies --enemies 2 --observed 7/20 --svg"
+n=$((n + 1))
+# shellcheck disable=SC2086
+"$native" $chart 名簿/ネイティブ.svg && timeout 120 wine "$exe" $chart 名簿/曲線.svg >wine.svg.log 2>&1
+cmp -s 名簿/ネイティブ.svg 名簿/曲線.svg || fail "the chart written under Wine differs from the native one"
+
+# Every trial path the Windows program has gives the native program's counts (a path the CPU
+# lacks falls back to the fastest one it has).
+heavy="estimate --shut-out 95 --enemies 9 --allies 119 --seed 2 --json"
+# shellcheck disable=SC2086
+"$native" $heavy >native.paths.out 2>&1
+for path in plain portable avx2 avx512; do
+  n=$((n + 1))
+  # shellcheck disable=SC2086
+  KESTAVEL_TRIAL_PATH=$path timeout 120 wine "$exe" $heavy >"wine.$path.out" 2>&1
+  cmp -s native.paths.out "wine.$path.out" || fail "$heavy on the $path path differs from the native program"
+done
+
+if [ $failures -eq 0 ]; then
+  echo "kestavel-cli.exe: the native program's output in all $n cases"
+  exit 0
+fi
+echo "kestavel-cli.exe: $failures failure(s), listed above"
+exit 1
