@@ -16,6 +16,7 @@
 #include "engine/enemy_speed_estimation.h"
 #include "engine/speed_simulator.h"
 #include "engine/trials/trial_path.h"
+#include "window_probe.h"
 
 namespace {
 
@@ -53,24 +54,6 @@ double TimeCore(kestavel::SpeedSimulator& s) {
     const double elapsed = Milliseconds() - start;
     if (code != kestavel::kEstimateOk) std::printf("the core refused the inputs (%d)\n", static_cast<int>(code));
     return elapsed;
-}
-
-HWND FindMainWindow(DWORD processId, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    do {
-        HWND found = nullptr;
-        while ((found = FindWindowExW(nullptr, found, L"HP", nullptr)) != nullptr) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(found, &owner);
-            if (owner == processId && IsWindowVisible(found)) return found;
-        }
-        Sleep(100);
-    } while (GetTickCount() - start < timeoutMs);
-    return nullptr;
-}
-
-void SetField(HWND window, int id, const wchar_t* text) {
-    SendMessageW(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
 // SendMessage returns once the window procedure has run the whole command.
@@ -118,7 +101,7 @@ int main() {
         std::printf("cannot start the program (error %lu)\n", GetLastError());
         return 1;
     }
-    HWND window = FindMainWindow(program.dwProcessId, 60000);
+    HWND window = e2e::WaitForTopLevel(L"HP", nullptr, program.dwProcessId, 60000);
     if (window == nullptr) {
         std::printf("the program's window did not appear\n");
         TerminateProcess(program.hProcess, 1);
@@ -126,9 +109,9 @@ int main() {
     }
     WaitForInputIdle(program.hProcess, 10000);
     const wchar_t* allies[kestavel::kAllyCount] = {L"119", L"0", L"0", L"0", L"0"};
-    for (int i = 0; i < kestavel::kAllyCount; ++i) SetField(window, 2000 + i, allies[i]);
-    SetField(window, 2008, L"9");
-    SetField(window, 2009, L"50");
+    for (int i = 0; i < kestavel::kAllyCount; ++i) e2e::SetText(GetDlgItem(window, 2000 + i), allies[i]);
+    e2e::SetText(GetDlgItem(window, 2008), L"9");
+    e2e::SetText(GetDlgItem(window, 2009), L"50");
 
     kestavel::SpeedSimulator simulator(1u);
     // One untimed round of each: the first touches code and memory that later rounds find ready.

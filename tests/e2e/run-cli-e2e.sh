@@ -9,26 +9,13 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 native=$(realpath "$1")
 build=$(realpath "${2:-$root/build/windows}")
 exe=$build/kestavel-cli.exe
-failures=0
-
-fail_now() {
-  echo "CLI E2E FAIL: $*"
-  exit 1
-}
-fail() {
-  echo "CLI E2E FAIL: $*"
-  failures=$((failures + 1))
-}
+VERDICT_PREFIX="CLI E2E FAIL"
+. "$root/tests/e2e/verdicts.sh"
 
 [ -x "$native" ] || fail_now "$native is missing; 'make native' builds it"
 [ -f "$exe" ] || fail_now "$exe is missing; 'make windows' builds it"
 
-# A static program imports system DLLs only.
-for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name/ {print $3}'); do
-  case "${dll,,}" in
-    libstdc++* | libgcc* | libwinpthread*) fail "kestavel-cli.exe needs $dll; it must be linked statically" ;;
-  esac
-done
+expect_static "$exe" kestavel-cli.exe
 
 . "$root/scripts/lib/headless-wine.sh"
 work=$(mktemp -d /tmp/kestavel-cli-e2e.XXXXXX)

@@ -7,16 +7,8 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build/windows}
 driver=$build/kestavel_e2e_driver.exe
-failures=0
-
-fail_now() {
-  echo "DIST FAIL: $*"
-  exit 1
-}
-fail() {
-  echo "DIST FAIL: $*"
-  failures=$((failures + 1))
-}
+VERDICT_PREFIX="DIST FAIL"
+. "$root/tests/e2e/verdicts.sh"
 
 if [ ! -f "$build/kestavel-cli.exe" ]; then
   echo "SKIP: $build/kestavel-cli.exe is missing (the Windows build of the command line makes it);"

@@ -7,26 +7,13 @@ root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build/windows}
 exe=$build/kestavel.exe
 driver=$build/kestavel_e2e_driver.exe
-failures=0
-
-fail_now() {
-  echo "E2E FAIL: $*"
-  exit 1
-}
-fail() {
-  echo "E2E FAIL: $*"
-  failures=$((failures + 1))
-}
+VERDICT_PREFIX="E2E FAIL"
+. "$root/tests/e2e/verdicts.sh"
 
 [ -f "$exe" ] || fail_now "$exe is missing; 'make windows' builds it"
 [ -f "$driver" ] || fail_now "$driver is missing; 'make windows' builds it"
 
-# A static program imports system DLLs only.
-for dll in $(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name/ {print $3}'); do
-  case "${dll,,}" in
-    libstdc++* | libgcc* | libwinpthread*) fail "kestavel.exe needs $dll; it must be linked statically" ;;
-  esac
-done
+expect_static "$exe" kestavel.exe
 
 . "$root/scripts/lib/headless-wine.sh"
 work=$(mktemp -d /tmp/kestavel-e2e.XXXXXX)
