@@ -64,3 +64,22 @@ windows_path() {
   path=$(realpath "$1")
   echo "Z:${path//\//\\}"
 }
+
+# Takes a screenshot of the virtual screen into FOLDER/screen.png when the end-to-end driver
+# asks for one (it creates FOLDER/wanted and waits for FOLDER/taken), for at most SECONDS.
+# Runs in the background; sets SCREENSHOT_WATCHER to its process.
+# Usage: watch_for_screenshot_requests FOLDER SECONDS
+watch_for_screenshot_requests() {
+  local folder=$1 tenths=$(($2 * 10))
+  (
+    for ((i = 0; i < tenths; i++)); do
+      if [ -e "$folder/wanted" ]; then
+        import -window root "$folder/screen.png"
+        touch "$folder/taken"
+        exit 0
+      fi
+      sleep 0.1
+    done
+  ) &
+  SCREENSHOT_WATCHER=$!
+}

@@ -18,7 +18,7 @@ expect_static "$exe" kestavel.exe
 . "$root/scripts/lib/headless-wine.sh"
 work=$(mktemp -d /tmp/kestavel-e2e.XXXXXX)
 cleanup() {
-  [ -n "${watcher:-}" ] && kill "$watcher" 2>/dev/null
+  [ -n "${watcher:-}" ] && kill "$watcher" 2>/dev/null || true
   stop_wine_and_display
   rm -rf "$work"
 }
@@ -35,17 +35,8 @@ start_virtual_display || fail_now "no virtual X server"
 prepare_wine_prefix || fail_now "no Wine prefix"
 
 # Takes the screenshot when the driver asks for it.
-(
-  for ((i = 0; i < 6000; i++)); do
-    if [ -e "$work/shots/wanted" ]; then
-      import -window root "$work/shots/screen.png"
-      touch "$work/shots/taken"
-      exit 0
-    fi
-    sleep 0.1
-  done
-) &
-watcher=$!
+watch_for_screenshot_requests "$work/shots" 600
+watcher=$SCREENSHOT_WATCHER
 
 timeout 480 wine "$driver" "$(windows_path "$exe")" "$(windows_path "$work/roster")" \
   "$(windows_path "$work/empty")" "$(windows_path "$work/shots")" >"$work/driver.log" 2>&1
