@@ -36,10 +36,16 @@ sanitize:
 fuzz: deps-native
 	scripts/run-fuzzers.sh $(FUZZ_SECONDS)
 
-# Every native case five times over, reported as its mean, median, spread and least time; then
-# the window's estimation beside the bare core's under Wine.
+# Every native case five times over, reported as its mean, median, spread and least time (the
+# plain loop also as built at -O2, the measure of the speed-ups); then the window's estimation
+# beside the bare core's under Wine.
 BENCH_REPETITIONS ?= 5
 bench: deps-all native windows
+	cmake --preset native -DKESTAVEL_PLAIN_AT_O2=ON >/dev/null
+	cmake --build --preset native -j 2 --target kestavel_bench kestavel_bench_plain_o2
+	@echo 'The plain loop, on the core built at -O2:'
+	build/native/bench/kestavel_bench_plain_o2 --benchmark_filter='/plain$$' --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true
+	@echo 'Every path, on the core as the programs are built (Release, -O3):'
 	build/native/bench/kestavel_bench --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true
 	scripts/bench-window.sh
 
