@@ -5,6 +5,8 @@
 #include <limits>
 #include <vector>
 
+#include "engine/exact/unit_polynomial.h"
+
 namespace kestavel {
 
 namespace {
@@ -16,13 +18,6 @@ constexpr int kMaxDegree = kAllyCount + kMaxEnemyCount;
 // An actor's distribution function of the initiative x: its factor (x / speed) is uniform on
 // [0.6, 1.0).
 double InitiativeCdf(double speed, double x) { return std::clamp((x / speed - 0.6) / 0.4, 0.0, 1.0); }
-
-// Multiplies the polynomial `p` (coefficients of u^0, u^1, ...) by (c + d u).
-void MultiplyByLinear(std::vector<double>& p, double c, double d) {
-    p.push_back(0.0);
-    for (size_t k = p.size() - 1; k > 0; --k) p[k] = c * p[k] + d * p[k - 1];
-    p[0] = c * p[0];
-}
 
 // Multiplies `p` by each actor's distribution function over [start, end], linear there; false
 // when one of them is 0 all through the piece, so that the product vanishes.
@@ -67,9 +62,7 @@ double ProbabilityPartyLosesToGroup(const std::vector<double>& allies, const std
         poly.assign(enemyProduct.size() > 1 ? enemyProduct.size() - 1 : 1, 0.0);
         for (size_t k = 1; k < enemyProduct.size(); ++k) poly[k - 1] = static_cast<double>(k) * enemyProduct[k];
         if (!MultiplyByCdfs(poly, allies, start, end)) continue;
-        double integral = 0;
-        for (size_t k = 0; k < poly.size(); ++k) integral += poly[k] / static_cast<double>(k + 1);
-        loses += integral;
+        loses += IntegralOverPiece(poly);
     }
     return std::min(loses, 1.0);
 }

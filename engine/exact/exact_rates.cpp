@@ -5,6 +5,8 @@
 #include <limits>
 #include <vector>
 
+#include "engine/exact/unit_polynomial.h"
+
 namespace kestavel {
 
 namespace {
@@ -21,13 +23,6 @@ struct AllyInEnemyTerms {
     double OneAt() const { return 2.5 / ratio - 1.5; }           // where it reaches 1
     double At(double t) const { return std::clamp(ratio * (0.6 + 0.4 * t) / 0.4 - 1.5, 0.0, 1.0); }
 };
-
-// Multiplies the polynomial `p` (coefficients of u^0, u^1, ...) by (c + d u).
-void MultiplyByLinear(std::vector<double>& p, double c, double d) {
-    p.push_back(0.0);
-    for (size_t k = p.size() - 1; k > 0; --k) p[k] = c * p[k] + d * p[k - 1];
-    p[0] = c * p[0];
-}
 
 double Binomial(int n, int k) {
     double b = 1;
@@ -70,9 +65,7 @@ double ProbabilityPartyLoses(const std::vector<AllyInEnemyTerms>& allies, int32_
             MultiplyByLinear(poly, atStart, std::max(rise, 0.0));
         }
         if (vanishes) continue;
-        double integral = 0;
-        for (size_t k = 0; k < poly.size(); ++k) integral += poly[k] / static_cast<double>(k + 1);
-        loses += width * integral;
+        loses += width * IntegralOverPiece(poly);
     }
     return std::min(loses, 1.0);
 }
