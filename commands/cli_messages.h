@@ -7,9 +7,6 @@ namespace kestavel {
 
 // Why a roster line was dropped, and what a kept row may hold that its author did not mean.
 constexpr const char* kDropBlankLine = "blank line";
-constexpr const char* kDropMissingField = "fewer than four fields";
-constexpr const char* kDropFieldTooLong = "field too long";
-constexpr const char* kDropNumberBelowOne = "number below 1";
 constexpr const char* kDropOverCapacity = "over capacity";
 constexpr const char* kDropFieldsFound[] = {"no field", "only 1 field", "only 2 fields", "only 3 fields"};
 constexpr const char* kDropOfFour = "of 4 (label name number speed)";

@@ -4,7 +4,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "commands/cli_messages.h"
 #include "commands/messages.h"
 #include "engine/text/debug_trace.h"
 #include "engine/text/number_text.h"
@@ -49,28 +48,6 @@ void NoteWarnings(long lineNumber, const RosterLineFields& fields, const RosterL
     if (fields.moreThanFour || line.overFourTokens) report.warnings.push_back({lineNumber, RowWarning::kMoreThanFour});
 }
 
-}  // namespace
-
-const FilePathDecoder& BytesAsPath() {
-    static const PathFromBytes decoder;
-    return decoder;
-}
-
-const char* DropReasonText(DropReason reason) {
-    switch (reason) {
-        case DropReason::kBlankLine: return kDropBlankLine;
-        case DropReason::kMissingField: return kDropMissingField;
-        case DropReason::kFieldTooLong: return kDropFieldTooLong;
-        case DropReason::kNumberBelowOne: return kDropNumberBelowOne;
-        case DropReason::kOverCapacity: return kDropOverCapacity;
-    }
-    return "";
-}
-
-std::string RosterPathFor(const std::string& directory) { return directory + "\\" + kRosterFileName; }
-
-namespace {
-
 bool LoadFrom(SpeedSimulator& simulator, const std::string& tracedPath, const std::filesystem::path& fileSystemPath,
               MessageBoxSink& messageBox, RosterLoadReport* report) {
     DebugPrint("%s\n", tracedPath);
@@ -88,6 +65,13 @@ bool LoadFrom(SpeedSimulator& simulator, const std::string& tracedPath, const st
 }
 
 }  // namespace
+
+const FilePathDecoder& BytesAsPath() {
+    static const PathFromBytes decoder;
+    return decoder;
+}
+
+std::string RosterPathFor(const std::string& directory) { return directory + "\\" + kRosterFileName; }
 
 bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink& messageBox,
                 const FilePathDecoder& decoder) {

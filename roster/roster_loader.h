@@ -20,8 +20,6 @@ enum class DropReason {
     kOverCapacity,       // the table already holds 10000 rows
 };
 
-const char* DropReasonText(DropReason reason);  // plain ASCII, for roster authors
-
 struct DroppedLine {
     long lineNumber;  // 1 for the first line of the file
     DropReason reason;
