@@ -11,12 +11,6 @@
 
 namespace kestavel {
 
-double BestAllySpeed(const SpeedSimulator& s) {
-    double best = 0;
-    for (double speed : s.allySpeed) best = std::max(best, speed);
-    return best;
-}
-
 CandidateRange CandidateRangeFor(double bestAlly) {
     // Beyond these bounds the range is capped anyway; inside them the conversions below are
     // defined (a double far beyond int32's range, or NaN, converts to no value at all).

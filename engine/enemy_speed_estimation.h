@@ -30,8 +30,6 @@ struct CandidateRange {
 };
 CandidateRange CandidateRangeFor(double bestAlly);
 
-// The largest of 0 and the five ally speeds.
-double BestAllySpeed(const SpeedSimulator& simulator);
 
 // Tries every candidate speed with one run each, keeps the one whose count of the kind comes
 // closest to the observed rate (of equal distances the higher speed), then fills the five

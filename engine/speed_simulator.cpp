@@ -16,6 +16,12 @@ SpeedSimulator::SpeedSimulator(uint32_t seed) {
 
 SpeedSimulator::~SpeedSimulator() { delete engine; }
 
+double BestAllySpeed(const SpeedSimulator& s) {
+    double best = 0;
+    for (double speed : s.allySpeed) best = std::max(best, speed);
+    return best;
+}
+
 void ResetSimulator(SpeedSimulator& s) {
     s.enemyCount = 0;
     std::fill(std::begin(s.allySpeed), std::end(s.allySpeed), 0.0);

@@ -46,6 +46,9 @@ struct SpeedSimulator {
 // engine, its position and the roster's texts stay as they are.
 void ResetSimulator(SpeedSimulator& simulator);
 
+// The largest of 0 and the five ally speeds: the party's best speed.
+double BestAllySpeed(const SpeedSimulator& simulator);
+
 // A factor in [0.6, 1.0): exactly one engine output r, as ((r * 2^-32) * 0.4) + 0.6.
 inline double InitiativeFactorOf(uint32_t r) { return ((static_cast<double>(r) * 0x1p-32) * 0.4) + 0.6; }
 

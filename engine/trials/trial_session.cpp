@@ -35,9 +35,7 @@ TrialShape ShapeOf(const SpeedSimulator& s, double runEnemySpeed) {
     // initiative alone: the plain loop's doubles never fall as the output grows, so its every
     // initiative is below the fastest ally's in the same trial, and leaving it out of the
     // maximum changes nothing.
-    double fastest = 0;
-    for (double speed : s.allySpeed) fastest = speed > fastest ? speed : fastest;
-    const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * fastest;
+    const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * BestAllySpeed(s);
     for (int i = 0; i < kAllyCount; ++i) {
         const double best = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * s.allySpeed[i];
         if (s.allySpeed[i] > 0 && !(best < fastestWorst)) {
