@@ -1,5 +1,6 @@
 #include "engine/trials/trial_path.h"
 
+#include <array>
 #include <atomic>
 #include <cstdlib>
 #include <iterator>
@@ -41,9 +42,11 @@ constexpr TrialPathEntry kTrialPaths[] = {
     {TrialPath::kPlain, "plain", CpuFeature::kNone, nullptr},
 };
 
-constexpr TrialPath kPathsFastestFirst[] = {kTrialPaths[0].path, kTrialPaths[1].path, kTrialPaths[2].path,
-                                            kTrialPaths[3].path, kTrialPaths[4].path};
-static_assert(std::size(kPathsFastestFirst) == std::size(kTrialPaths));
+constexpr auto kPathsFastestFirst = [] {
+    std::array<TrialPath, std::size(kTrialPaths)> paths{};
+    for (size_t i = 0; i < paths.size(); ++i) paths[i] = kTrialPaths[i].path;
+    return paths;
+}();
 
 const TrialPathEntry& EntryOf(TrialPath path) {
     for (const TrialPathEntry& entry : kTrialPaths) {

@@ -33,6 +33,13 @@ struct Verdict {
     bool first;
 };
 
+// The largest of a trial's enemy outputs.
+uint32_t LargestEnemyOutput(const uint32_t* r, const TrialShape& shape) {
+    uint32_t largest = r[kAllyCount];
+    for (int j = 1; j < shape.enemyCount; ++j) largest = r[kAllyCount + j] > largest ? r[kAllyCount + j] : largest;
+    return largest;
+}
+
 // One trial from its tempered outputs, in double exactly as the plain loop computes it.
 Verdict JudgeExactly(const uint32_t* r, const TrialShape& shape) {
     double allyBest = 0;
@@ -44,9 +51,7 @@ Verdict JudgeExactly(const uint32_t* r, const TrialShape& shape) {
     // when the speed is not negative; when it is, no enemy rises above 0 and the clamp below
     // gives that 0 whichever output is used.
     const uint32_t first = r[kAllyCount];
-    uint32_t largest = first;
-    for (int j = 1; j < shape.enemyCount; ++j) largest = r[kAllyCount + j] > largest ? r[kAllyCount + j] : largest;
-    double enemyBest = Initiative(largest, shape.enemySpeed);
+    double enemyBest = Initiative(LargestEnemyOutput(r, shape), shape.enemySpeed);
     if (!(enemyBest > 0)) enemyBest = 0;
     return {allyBest > enemyBest, allyBest > Initiative(first, shape.enemySpeed)};
 }
@@ -93,9 +98,7 @@ WinCounts CountWholeWins(const uint32_t* r, int trials, const TrialShape& shape)
             allyBest = x > allyBest ? x : allyBest;
         }
         const uint32_t first = r[kAllyCount];
-        uint32_t largest = first;
-        for (int j = 1; j < shape.enemyCount; ++j) largest = r[kAllyCount + j] > largest ? r[kAllyCount + j] : largest;
-        const uint64_t enemyBest = enemySpeed * (largest + kWholeOffset);
+        const uint64_t enemyBest = enemySpeed * (LargestEnemyOutput(r, shape) + kWholeOffset);
         const uint64_t firstEnemy = enemySpeed * (first + kWholeOffset);
         if (allyBest == enemyBest || allyBest == firstEnemy) {
             const Verdict v = JudgeExactly(r, shape);
