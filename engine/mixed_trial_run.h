@@ -13,8 +13,8 @@ namespace kestavel {
 // in the order listed. Leaves in `winsAll` the trials in which the best ally beat every
 // enemy, in `winsFirst` those in which it beat the first enemy; ties lose. With 0 or more
 // than 9 speeds nothing is drawn and both counts are 0; the caller keeps each speed at least
-// 1. `enemyCount` is neither read nor changed. Drawn one output at a time, as RunTrialsPlain
-// draws, so that a group of equal speeds gives its counts and engine position exactly.
+// 1. `enemyCount` is neither read nor changed. Drawn one output at a time straight from the
+// engine: the plain loop, which RunTrialsPlain runs for a group of equal speeds.
 void RunMixedTrials(SpeedSimulator& simulator, std::span<const double> enemySpeeds);
 
 }  // namespace kestavel

@@ -1,5 +1,9 @@
 #include "engine/trial_run.h"
 
+#include <algorithm>
+#include <span>
+
+#include "engine/mixed_trial_run.h"
 #include "engine/text/debug_trace.h"
 #include "engine/trials/trial_session.h"
 
@@ -11,26 +15,12 @@ void RunTrials(SpeedSimulator& s, double runEnemySpeed) {
 }
 
 void RunTrialsPlain(SpeedSimulator& s, double runEnemySpeed) {
-    s.winsAll = 0;
-    s.winsFirst = 0;
-    if (s.enemyCount < 1 || s.enemyCount > kMaxEnemyCount) return;
-
-    double enemyInitiative[kMaxEnemyCount] = {};
-    for (int trial = kTrialsPerRun; trial > 0; --trial) {
-        double allyBest = 0;
-        double enemyBest = 0;
-        for (double speed : s.allySpeed) {
-            const double x = DrawInitiativeFactor(s) * speed;
-            if (x > allyBest) allyBest = x;
-        }
-        for (int j = 0; j < s.enemyCount; ++j) {
-            const double y = DrawInitiativeFactor(s) * runEnemySpeed;
-            enemyInitiative[j] = y;
-            if (y > enemyBest) enemyBest = y;
-        }
-        if (allyBest > enemyBest) s.winsAll += 1;
-        if (allyBest > enemyInitiative[0]) s.winsFirst += 1;
-    }
+    // The plain loop of a group whose `enemyCount` enemies all have this speed; a count
+    // outside 1 to 9 makes an empty or oversized group, for which nothing is drawn.
+    double enemySpeeds[kMaxEnemyCount];
+    const size_t count = s.enemyCount >= 1 && s.enemyCount <= kMaxEnemyCount ? static_cast<size_t>(s.enemyCount) : 0;
+    std::fill_n(enemySpeeds, count, runEnemySpeed);
+    RunMixedTrials(s, std::span<const double>(enemySpeeds, count));
 }
 
 int32_t CalculateRates(SpeedSimulator& s) {

@@ -13,11 +13,6 @@ namespace {
 
 static_assert(kTrialsPerRun % 16 == 0, "a run must fill the widest kernel's calls exactly");
 
-void RunPlainly(SpeedSimulator& s, double runEnemySpeed) {
-    RunTrialsPlain(s, runEnemySpeed);
-    NoteTrialPathRun(TrialPath::kPlain);
-}
-
 bool AnySpeedIsNaN(const SpeedSimulator& s, double runEnemySpeed) {
     if (std::isnan(runEnemySpeed)) return true;
     for (double speed : s.allySpeed) {
@@ -68,7 +63,7 @@ void TrialSession::Run(double runEnemySpeed) {
     if (s.enemyCount < 1 || s.enemyCount > kMaxEnemyCount) return;
     if (path_ == TrialPath::kPlain || AnySpeedIsNaN(s, runEnemySpeed)) {
         Finish();
-        RunPlainly(s, runEnemySpeed);
+        RunTrialsPlain(s, runEnemySpeed);
         return;
     }
 
@@ -76,7 +71,7 @@ void TrialSession::Run(double runEnemySpeed) {
         if (!sequence_) sequence_ = std::make_unique<TwisterSequence>();
         if (!sequence_->Load(*s.engine)) {
             path_ = TrialPath::kPlain;
-            RunPlainly(s, runEnemySpeed);
+            RunTrialsPlain(s, runEnemySpeed);
             return;
         }
         holdsEngine_ = true;
