@@ -8,13 +8,13 @@
 namespace kestavel::cli {
 
 void SetAllyFields(CliForm& form, const Party& party) {
-    for (size_t n = 0; n < 5; ++n) {
+    for (size_t n = 0; n < kAllyCount; ++n) {
         form.SetField(kFieldFirstAllySpeed + static_cast<int>(n), n < party.size() ? std::to_string(party[n]) : "");
     }
 }
 
-void SetAllySpeeds(double (&allySpeed)[5], const Party& party) {
-    for (size_t n = 0; n < 5; ++n) allySpeed[n] = n < party.size() ? party[n] : 0;
+void SetAllySpeeds(double (&allySpeed)[kAllyCount], const Party& party) {
+    for (size_t n = 0; n < kAllyCount; ++n) allySpeed[n] = n < party.size() ? party[n] : 0;
 }
 
 std::string PartyText(const Party& party) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/cli_form.h"
+#include "engine/trial_limits.h"
 
 namespace kestavel::cli {
 
@@ -15,7 +16,7 @@ using Party = std::vector<int32_t>;
 void SetAllyFields(CliForm& form, const Party& party);
 
 // The five speeds as the simulator holds them (absent allies 0).
-void SetAllySpeeds(double (&allySpeed)[5], const Party& party);
+void SetAllySpeeds(double (&allySpeed)[kAllyCount], const Party& party);
 
 // "60,50,40": the speeds as --allies takes them.
 std::string PartyText(const Party& party);

@@ -34,7 +34,7 @@ json FitJson(const EstimateResult& r, const ObservedCountFit& fit) {
     const auto speedJson = [&](const SpeedWithRate& s) {
         json entry = {{"speed", s.speed}};
         // The fit's probability is the counted event's; the other rate comes with it.
-        double allies[5];
+        double allies[kAllyCount];
         SetAllySpeeds(allies, r.inputs.allies);
         entry.update(ExactRatesJson(ExactRatesFor(allies, s.speed, r.enemies)));
         return entry;
