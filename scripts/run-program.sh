@@ -23,12 +23,7 @@ if [ -n "${DISPLAY:-}" ]; then
 fi
 
 work=$(mktemp -d /tmp/kestavel-run.XXXXXX)
-cleanup() {
-  [ -n "${watcher:-}" ] && kill "$watcher" 2>/dev/null || true
-  stop_wine_and_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'end_headless_run "$work"' EXIT
 start_virtual_display
 prepare_wine_prefix
 log=$root/build/run.log
@@ -36,7 +31,6 @@ log=$root/build/run.log
 # The end-to-end driver shows the program at work (森1) 灰色おおかみ chosen, its rates and an
 # estimation table) and asks for the screenshot when the window shows them.
 watch_for_screenshot_requests "$work" 180
-watcher=$SCREENSHOT_WATCHER
 if ! timeout 180 wine "$root/build/windows/kestavel_e2e_driver.exe" --show-at-work "$(windows_path "$exe")" \
   "$(windows_path "$root/examples")" "$(windows_path "$work")" 3 >"$log" 2>&1; then
   echo "the program did not show its results; see $log" >&2

@@ -48,6 +48,15 @@ stop_wine_and_display() {
   fi
 }
 
+# Ends all that a headless run started: the screenshot watcher, if any, the prefix's Wine
+# processes and the virtual display, and its scratch folder. For the EXIT trap.
+# Usage: end_headless_run FOLDER
+end_headless_run() {
+  [ -n "${SCREENSHOT_WATCHER:-}" ] && kill "$SCREENSHOT_WATCHER" 2>/dev/null || true
+  stop_wine_and_display
+  rm -rf "$1"
+}
+
 # Waits up to $1 seconds for a top-level X window named $2.
 wait_for_x_window() {
   local seconds=$1 name=$2 i

@@ -19,11 +19,7 @@ expect_static "$exe" kestavel-cli.exe
 
 . "$root/scripts/lib/headless-wine.sh"
 work=$(mktemp -d /tmp/kestavel-cli-e2e.XXXXXX)
-cleanup() {
-  stop_wine_and_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'end_headless_run "$work"' EXIT
 
 roster=名簿/敵一覧.txt
 mkdir -p "$work/${roster%/*}"

@@ -20,11 +20,7 @@ fi
 
 work=$(mktemp -d /tmp/kestavel-dist.XXXXXX)
 . "$root/scripts/lib/headless-wine.sh"
-cleanup() {
-  stop_wine_and_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'end_headless_run "$work"' EXIT
 
 # Two builds, the same bytes.
 for run in first second; do

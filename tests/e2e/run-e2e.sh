@@ -17,12 +17,7 @@ expect_static "$exe" kestavel.exe
 
 . "$root/scripts/lib/headless-wine.sh"
 work=$(mktemp -d /tmp/kestavel-e2e.XXXXXX)
-cleanup() {
-  [ -n "${watcher:-}" ] && kill "$watcher" 2>/dev/null || true
-  stop_wine_and_display
-  rm -rf "$work"
-}
-trap cleanup EXIT
+trap 'end_headless_run "$work"' EXIT
 mkdir -p "$work/roster" "$work/empty" "$work/shots"
 
 # The roster: a comment, a CR LF line, a refused line (number 0) and a negative speed.
@@ -36,7 +31,6 @@ prepare_wine_prefix || fail_now "no Wine prefix"
 
 # Takes the screenshot when the driver asks for it.
 watch_for_screenshot_requests "$work/shots" 600
-watcher=$SCREENSHOT_WATCHER
 
 timeout 480 wine "$driver" "$(windows_path "$exe")" "$(windows_path "$work/roster")" \
   "$(windows_path "$work/empty")" "$(windows_path "$work/shots")" >"$work/driver.log" 2>&1
