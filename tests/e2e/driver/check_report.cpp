@@ -24,17 +24,20 @@ std::wstring Visible(const std::wstring& text) {
 }
 
 void PrintLine(const std::wstring& line) {
-    const std::wstring withEnd = line + L"\n";
-    const int size = WideCharToMultiByte(CP_UTF8, 0, withEnd.data(), static_cast<int>(withEnd.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, withEnd.data(), static_cast<int>(withEnd.size()), utf8.data(), size, nullptr,
-                        nullptr);
+    const std::string utf8 = Utf8Of(line + L"\n");
     std::fwrite(utf8.data(), 1, utf8.size(), stdout);
     std::fflush(stdout);
 }
 
 }  // namespace
+
+std::string Utf8Of(const std::wstring& text) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
+                                         nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), size, nullptr, nullptr);
+    return utf8;
+}
 
 void Section(const std::wstring& title) { PrintLine(L"== " + title); }
 

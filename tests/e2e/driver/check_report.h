@@ -6,6 +6,9 @@
 
 namespace e2e {
 
+// UTF-8, the form in which the driver writes what it reports.
+std::string Utf8Of(const std::wstring& text);
+
 void Section(const std::wstring& title);
 void Expect(bool ok, const std::wstring& what);
 void ExpectText(const std::wstring& what, const std::wstring& expected, const std::wstring& actual);

@@ -30,11 +30,7 @@ void WriteUtf8Lines(const std::wstring& path, const std::wstring& lines) {
     FILE* file = _wfopen(path.c_str(), L"wb");
     Expect(file != nullptr, L"the list's entries can be written to " + path);
     if (file == nullptr) return;
-    const int size = WideCharToMultiByte(CP_UTF8, 0, lines.data(), static_cast<int>(lines.size()), nullptr, 0,
-                                         nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, lines.data(), static_cast<int>(lines.size()), utf8.data(), size, nullptr,
-                        nullptr);
+    const std::string utf8 = Utf8Of(lines);
     std::fwrite(utf8.data(), 1, utf8.size(), file);
     std::fclose(file);
 }
