@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/enemy_speed_estimation.h"
-#include "engine/speed_simulator.h"
-#include "engine/trial_run.h"
+#include "record/enemy_speed_estimation.h"
+#include "record/speed_simulator.h"
+#include "record/rate_calculation.h"
 #include "engine/trials/trial_kernel.h"
 #include "engine/trials/trial_path.h"
 #include "engine/trials/twister_sequence.h"
@@ -27,9 +27,7 @@ namespace {
 
 using kestavel::TrialPath;
 
-struct NoProgress : kestavel::ProgressSink {
-    void ReplaceText(const std::string&) override {}
-};
+using kestavel::NoProgress;
 
 // The process's CPU time (the benchmark runs on one thread). <chrono> cannot be compiled with
 // this project's execution character set.

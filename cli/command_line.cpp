@@ -8,7 +8,7 @@
 #include "cli/subcommand.h"
 #include "cli/usage_error.h"
 #include "commands/cli_messages.h"
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kestavel::cli {
 

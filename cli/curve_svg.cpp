@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "commands/cli_messages.h"
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kestavel::cli {
 

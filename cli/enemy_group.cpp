@@ -1,7 +1,7 @@
 #include "cli/enemy_group.h"
 
 #include "commands/cli_messages.h"
-#include "commands/messages.h"
+#include "text/window_texts.h"
 
 namespace kestavel::cli {
 

@@ -11,7 +11,7 @@
 #include "commands/estimate_command.h"
 #include "engine/exact/exact_estimation.h"
 #include "engine/exact/exact_rates.h"
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kestavel::cli {
 

@@ -20,7 +20,7 @@
 #include "cli/terminal_text.h"
 #include "cli/usage_error.h"
 #include "commands/cli_messages.h"
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 #include "engine/trials/trial_path.h"
 
 #ifdef _WIN32

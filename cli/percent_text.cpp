@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kestavel::cli {
 

@@ -6,12 +6,12 @@
 #include "cli/cli_form.h"
 #include "commands/cli_messages.h"
 #include "commands/control_ids.h"
-#include "commands/messages.h"
+#include "text/window_texts.h"
 #include "commands/rate_command.h"
 #include "engine/exact/exact_group_rates.h"
 #include "engine/mixed_trial_run.h"
 #include "engine/speed_simulator.h"
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kestavel::cli {
 

@@ -2,7 +2,7 @@
 
 #include "cli/terminal_text.h"
 #include "commands/cli_messages.h"
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kestavel::cli {
 

@@ -5,7 +5,7 @@
 #include "cli/roster_text.h"
 #include "cli/terminal_text.h"
 #include "engine/trials/trial_path.h"
-#include "roster/roster_list.h"
+#include "commands/roster_list.h"
 
 namespace kestavel::cli {
 

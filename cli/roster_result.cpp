@@ -7,7 +7,7 @@
 
 #include "cli/file_path.h"
 #include "commands/cli_messages.h"
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kestavel::cli {
 

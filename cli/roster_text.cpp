@@ -5,8 +5,8 @@
 
 #include "cli/terminal_text.h"
 #include "commands/cli_messages.h"
-#include "engine/text/text_format.h"
-#include "roster/roster_list.h"
+#include "text/text_format.h"
+#include "commands/roster_list.h"
 
 namespace kestavel::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/subcommand.h"
 
 #include "commands/cli_messages.h"
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kestavel::cli {
 

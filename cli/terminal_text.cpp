@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "cli/code_page.h"
-#include "engine/text/cp932.h"
+#include "text/cp932.h"
 
 namespace kestavel::cli {
 

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "engine/text/number_text.h"
-#include "engine/text/text_format.h"
+#include "text/number_text.h"
+#include "text/text_format.h"
 
 namespace kestavel {
 

@@ -2,9 +2,10 @@
 
 #include "commands/control_ids.h"
 #include "commands/field_number.h"
-#include "commands/messages.h"
-#include "engine/text/text_format.h"
-#include "engine/trial_run.h"
+#include "text/window_texts.h"
+#include "text/text_format.h"
+#include "engine/run_counts.h"
+#include "record/rate_calculation.h"
 
 namespace kestavel {
 
@@ -26,8 +27,8 @@ int32_t OnCalculate(SpeedSimulator& s, Form& form) {
             break;
     }
     form.WriteText(kLabelShutOutResult,
-                   FormatText(kTextBufferSize, messages::kShutOutResult, {s.enemyCount, s.winsAll / 1000.0}));
-    form.WriteText(kLabelFirstStrikeResult, FormatText(kTextBufferSize, messages::kFirstStrikeResult, {s.winsFirst / 1000.0}));
+                   FormatText(kTextBufferSize, messages::kShutOutResult, {s.enemyCount, PercentOfWins(s.winsAll)}));
+    form.WriteText(kLabelFirstStrikeResult, FormatText(kTextBufferSize, messages::kFirstStrikeResult, {PercentOfWins(s.winsFirst)}));
     return 0;
 }
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "commands/form.h"
-#include "engine/speed_simulator.h"
+#include "record/speed_simulator.h"
 
 namespace kestavel {
 

@@ -1,32 +1,31 @@
 #include "engine/mixed_trial_run.h"
 
-#include "engine/trial_limits.h"
-#include "engine/trials/trial_path.h"
+#include "engine/initiative.h"
 
 namespace kestavel {
 
-void RunMixedTrials(SpeedSimulator& s, std::span<const double> enemySpeeds) {
-    s.winsAll = 0;
-    s.winsFirst = 0;
-    if (enemySpeeds.empty() || enemySpeeds.size() > kMaxEnemyCount) return;
-    NoteTrialPathRun(TrialPath::kPlain);
+RunCounts SimulateMixedRun(const double (&allySpeed)[kAllyCount], std::span<const double> enemySpeeds,
+                           std::mt19937& engine) {
+    RunCounts counts;
+    if (enemySpeeds.empty() || enemySpeeds.size() > kMaxEnemyCount) return counts;
 
     for (int trial = kTrialsPerRun; trial > 0; --trial) {
         double allyBest = 0;
-        for (double speed : s.allySpeed) {
-            const double x = DrawInitiativeFactor(s) * speed;
+        for (double speed : allySpeed) {
+            const double x = DrawInitiativeFactor(engine) * speed;
             if (x > allyBest) allyBest = x;
         }
         double enemyBest = 0;
         double firstEnemy = 0;
         for (size_t j = 0; j < enemySpeeds.size(); ++j) {
-            const double y = DrawInitiativeFactor(s) * enemySpeeds[j];
+            const double y = DrawInitiativeFactor(engine) * enemySpeeds[j];
             if (j == 0) firstEnemy = y;
             if (y > enemyBest) enemyBest = y;
         }
-        if (allyBest > enemyBest) s.winsAll += 1;
-        if (allyBest > firstEnemy) s.winsFirst += 1;
+        if (allyBest > enemyBest) ++counts.shutOutWins;
+        if (allyBest > firstEnemy) ++counts.firstStrikeWins;
     }
+    return counts;
 }
 
 }  // namespace kestavel

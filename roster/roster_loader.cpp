@@ -4,9 +4,9 @@
 #include <fstream>
 #include <system_error>
 
-#include "commands/messages.h"
-#include "engine/text/debug_trace.h"
-#include "engine/text/number_text.h"
+#include "text/window_texts.h"
+#include "text/debug_trace.h"
+#include "text/number_text.h"
 #include "roster/roster_line_reader.h"
 #include "roster/roster_line_scan.h"
 
@@ -48,7 +48,7 @@ void NoteWarnings(long lineNumber, const RosterLineFields& fields, const RosterL
     if (fields.moreThanFour || line.overFourTokens) report.warnings.push_back({lineNumber, RowWarning::kMoreThanFour});
 }
 
-bool LoadFrom(SpeedSimulator& simulator, const std::string& tracedPath, const std::filesystem::path& fileSystemPath,
+bool LoadFrom(RosterTable& table, const std::string& tracedPath, const std::filesystem::path& fileSystemPath,
               MessageBoxSink& messageBox, RosterLoadReport* report) {
     DebugPrint("%s\n", tracedPath);
     std::error_code error;
@@ -60,7 +60,7 @@ bool LoadFrom(SpeedSimulator& simulator, const std::string& tracedPath, const st
         return true;
     }
 
-    ReadRosterLines(simulator.roster, file, report);
+    ReadRosterLines(table, file, report);
     return false;
 }
 
@@ -73,15 +73,15 @@ const FilePathDecoder& BytesAsPath() {
 
 std::string RosterPathFor(const std::string& directory) { return directory + "\\" + kRosterFileName; }
 
-bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink& messageBox,
+bool LoadRoster(RosterTable& table, std::string directory, MessageBoxSink& messageBox,
                 const FilePathDecoder& decoder) {
     const std::string systemPath = directory + kSystemSeparator + kRosterFileName;
-    return LoadFrom(simulator, RosterPathFor(directory), decoder.PathOf(systemPath), messageBox, nullptr);
+    return LoadFrom(table, RosterPathFor(directory), decoder.PathOf(systemPath), messageBox, nullptr);
 }
 
-bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageBoxSink& messageBox,
+bool LoadRosterFile(RosterTable& table, const std::string& path, MessageBoxSink& messageBox,
                     RosterLoadReport* report, const FilePathDecoder& decoder) {
-    return LoadFrom(simulator, path, decoder.PathOf(path), messageBox, report);
+    return LoadFrom(table, path, decoder.PathOf(path), messageBox, report);
 }
 
 void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* report) {

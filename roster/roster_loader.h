@@ -1,12 +1,12 @@
 #pragma once
-// Reading the roster file `speed.txt` into the simulator's roster table.
+// Reading the roster file `speed.txt` into a roster table.
 
 #include <filesystem>
 #include <istream>
 #include <string>
 #include <vector>
 
-#include "engine/speed_simulator.h"
+#include "roster/roster_table.h"
 #include "roster/message_box_sink.h"
 
 namespace kestavel {
@@ -66,14 +66,14 @@ public:
 // The bytes as they are: how the native programs name files.
 const FilePathDecoder& BytesAsPath();
 
-// Reads the roster file of `directory` (see RosterPathFor) into `simulator.roster`, filling
+// Reads the roster file of `directory` (see RosterPathFor) into `table`, filling
 // rows from 0 upward. Returns true when the file failed to open (after telling the user
 // through `messageBox`), false otherwise, also when the file held no usable line.
-bool LoadRoster(SpeedSimulator& simulator, std::string directory, MessageBoxSink& messageBox,
+bool LoadRoster(RosterTable& table, std::string directory, MessageBoxSink& messageBox,
                 const FilePathDecoder& decoder = BytesAsPath());
 
 // The same for a file named by its own path; dropped lines are reported when `report` is given.
-bool LoadRosterFile(SpeedSimulator& simulator, const std::string& path, MessageBoxSink& messageBox,
+bool LoadRosterFile(RosterTable& table, const std::string& path, MessageBoxSink& messageBox,
                     RosterLoadReport* report = nullptr, const FilePathDecoder& decoder = BytesAsPath());
 
 // Reads the lines of an opened roster into the table, one pass to the end of the stream or

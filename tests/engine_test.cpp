@@ -6,8 +6,8 @@
 #include <cmath>
 #include <memory>
 
-#include "engine/speed_simulator.h"
-#include "engine/trial_run.h"
+#include "record/speed_simulator.h"
+#include "record/rate_calculation.h"
 #include "fakes.h"
 #include "reference_model.h"
 

@@ -6,8 +6,9 @@
 #include <limits>
 #include <memory>
 
-#include "engine/enemy_speed_estimation.h"
-#include "engine/trial_run.h"
+#include "engine/candidate_range.h"
+#include "record/enemy_speed_estimation.h"
+#include "record/rate_calculation.h"
 #include "fakes.h"
 #include "reference_model.h"
 

@@ -12,12 +12,19 @@
 #include "engine/exact/exact_group_rates.h"
 #include "engine/exact/exact_rates.h"
 #include "engine/mixed_trial_run.h"
-#include "engine/speed_simulator.h"
-#include "engine/trial_run.h"
+#include "record/speed_simulator.h"
+#include "record/rate_calculation.h"
 #include "integrated_shut_out.h"
 
 namespace kestavel {
 namespace {
+
+// A mixed run whose counts the record keeps, as it keeps those of its own runs.
+void RunMixedTrials(SpeedSimulator& s, std::span<const double> enemySpeeds) {
+    const RunCounts counts = SimulateMixedRun(s.allySpeed, enemySpeeds, *s.engine);
+    s.winsAll = static_cast<double>(counts.shutOutWins);
+    s.winsFirst = static_cast<double>(counts.firstStrikeWins);
+}
 
 struct Party {
     double allies[5];

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "engine/exact/exact_rates.h"
-#include "engine/speed_simulator.h"
-#include "engine/trial_run.h"
+#include "record/speed_simulator.h"
+#include "record/rate_calculation.h"
 #include "integrated_shut_out.h"
 
 namespace kestavel {

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "commands/form.h"
-#include "engine/text/debug_trace.h"
-#include "engine/progress_sink.h"
+#include "text/debug_trace.h"
+#include "commands/progress/progress_sink.h"
+#include "commands/progress/progress_wording.h"
 #include "roster/message_box_sink.h"
 
 namespace kestavel::testing {
@@ -29,10 +30,18 @@ public:
     std::vector<int> reads;
 };
 
-class RecordingProgress : public ProgressSink {
+// Remembers every progress text; given the estimation's progress in runs, words it as the
+// window does and remembers those texts.
+class RecordingProgress : public ProgressSink, public EstimationProgress {
 public:
     std::vector<std::string> texts;
     void ReplaceText(const std::string& text) override { texts.push_back(text); }
+    void SearchRunsDone(int32_t done, int32_t toDo) override { wording_.SearchRunsDone(done, toDo); }
+    void TableStarted() override { wording_.TableStarted(); }
+    void Finished() override { wording_.Finished(); }
+
+private:
+    ProgressWording wording_{*this};
 };
 
 // Remembers every message box it was asked to show, text and caption.

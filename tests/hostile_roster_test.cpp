@@ -11,7 +11,7 @@
 
 #include "fakes.h"
 #include "roster/roster_line_scan.h"
-#include "roster/roster_list.h"
+#include "commands/roster_list.h"
 #include "roster/roster_loader.h"
 
 namespace kestavel {
@@ -128,13 +128,13 @@ TEST(HostileRosterPath, LongDirectoriesAndUnreadableFiles) {
         std::filesystem::permissions(base / "speed.txt", std::filesystem::perms::none);
         auto s = std::make_unique<SpeedSimulator>(1u);
         testing::RecordingMessageBox messageBox;
-        EXPECT_TRUE(LoadRoster(*s, base.string(), messageBox));
+        EXPECT_TRUE(LoadRoster(s->roster, base.string(), messageBox));
         EXPECT_EQ(messageBox.shown.size(), 1u);
         std::filesystem::remove_all(base);
     }
     auto s = std::make_unique<SpeedSimulator>(1u);
     testing::RecordingMessageBox messageBox;
-    EXPECT_TRUE(LoadRoster(*s, "/proc/self/status", messageBox));  // a file where a directory should be
+    EXPECT_TRUE(LoadRoster(s->roster, "/proc/self/status", messageBox));  // a file where a directory should be
     EXPECT_EQ(messageBox.shown.size(), 1u);
 }
 

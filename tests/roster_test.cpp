@@ -9,7 +9,7 @@
 #include "commands/control_ids.h"
 #include "fakes.h"
 #include "roster/roster_line_scan.h"
-#include "roster/roster_list.h"
+#include "commands/roster_list.h"
 #include "roster/roster_loader.h"
 
 namespace kestavel {
@@ -43,7 +43,7 @@ protected:
     // Writes speed.txt and loads it; returns the loader's result.
     bool Load(const std::string& content) {
         std::ofstream(dir / "speed.txt", std::ios::binary) << content;
-        return LoadRosterFile(*s, (dir / "speed.txt").string(), messageBox, &report);
+        return LoadRosterFile(s->roster, (dir / "speed.txt").string(), messageBox, &report);
     }
 
     std::string Row(int i) const {
@@ -133,7 +133,7 @@ TEST_F(RosterFile, KeepsTheFirstTenThousandRows) {
 
 TEST_F(RosterFile, AMissingFileIsToldOnceAndLeavesTheTableEmpty) {
     testing::TraceCapture trace;
-    EXPECT_TRUE(LoadRoster(*s, dir.string(), messageBox));
+    EXPECT_TRUE(LoadRoster(s->roster, dir.string(), messageBox));
     ASSERT_EQ(messageBox.shown.size(), 1u);
     EXPECT_EQ(messageBox.shown[0].first, "file:speed.txt 読み込み失敗");
     EXPECT_EQ(messageBox.shown[0].second, "error!!");
@@ -141,7 +141,7 @@ TEST_F(RosterFile, AMissingFileIsToldOnceAndLeavesTheTableEmpty) {
     EXPECT_EQ(trace.lines, std::vector<std::string>{dir.string() + "\\speed.txt\n"});
 
     std::filesystem::create_directory(dir / "speed.txt");  // a directory is no roster either
-    EXPECT_TRUE(LoadRoster(*s, dir.string(), messageBox));
+    EXPECT_TRUE(LoadRoster(s->roster, dir.string(), messageBox));
     EXPECT_EQ(messageBox.shown.size(), 2u);
 }
 

@@ -4,9 +4,9 @@
 
 #include <climits>
 
-#include "engine/text/debug_trace.h"
-#include "engine/text/number_text.h"
-#include "engine/text/text_format.h"
+#include "text/debug_trace.h"
+#include "text/number_text.h"
+#include "text/text_format.h"
 #include "fakes.h"
 
 namespace kestavel {

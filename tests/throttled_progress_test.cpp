@@ -9,8 +9,8 @@
 
 #include "commands/control_ids.h"
 #include "commands/estimate_command.h"
-#include "engine/enemy_speed_estimation.h"
-#include "engine/throttled_progress.h"
+#include "record/enemy_speed_estimation.h"
+#include "commands/progress/throttled_progress.h"
 #include "fakes.h"
 
 namespace kestavel {

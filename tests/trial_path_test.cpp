@@ -9,10 +9,11 @@
 #include <memory>
 #include <vector>
 
-#include "engine/enemy_speed_estimation.h"
-#include "engine/speed_simulator.h"
+#include "record/enemy_speed_estimation.h"
+#include "record/speed_simulator.h"
 #include "engine/trials/trial_path.h"
-#include "engine/trial_run.h"
+#include "record/rate_calculation.h"
+#include "engine/simulated_estimation.h"
 #include "engine/trials/trial_session.h"
 #include "fakes.h"
 #include "reference_model.h"
@@ -77,12 +78,12 @@ TEST_P(OnTrialPath, RunsEqualTheReferenceLoop) {
             s->engine->discard(seed * 37 % 1300);
             std::mt19937 engine = *s->engine;
             for (int repeat = 0; repeat < (enemies % 4 == 1 ? 2 : 1); ++repeat) {
-                RunTrials(*s, c.enemySpeed);
+                const TrialPath ran = RunTrials(*s, c.enemySpeed);
                 const reference::Counts expected = reference::Run(engine, c.allies, c.enemySpeed, enemies);
                 ASSERT_EQ(s->winsAll, expected.winsAll) << "seed " << seed << " enemies " << enemies;
                 ASSERT_EQ(s->winsFirst, expected.winsFirst) << "seed " << seed << " enemies " << enemies;
                 ASSERT_EQ(*s->engine, engine) << "seed " << seed << " enemies " << enemies;
-                ASSERT_EQ(LastRunTrialPath(), GetParam()) << "the run fell back to another path";
+                ASSERT_EQ(ran, GetParam()) << "the run fell back to another path";
             }
         }
     }
@@ -96,17 +97,15 @@ TEST_P(OnTrialPath, SessionsMixFastAndPlainRuns) {
     std::mt19937 engine(4242);
     const double nan = std::numeric_limits<double>::quiet_NaN();
     {
-        TrialSession session(*s);
+        TrialSession session(*s->engine);
         for (double speed : {60.0, nan, 75.0, 1.0, nan}) {
-            session.Run(speed);
-            EXPECT_EQ(LastRunTrialPath(), std::isnan(speed) ? TrialPath::kPlain : GetParam()) << speed;
+            const RunCounts counts = session.Run(allies, speed, 4);
+            EXPECT_EQ(counts.path, std::isnan(speed) ? TrialPath::kPlain : GetParam()) << speed;
             const reference::Counts expected = reference::Run(engine, allies, speed, 4);
-            ASSERT_EQ(s->winsAll, expected.winsAll) << speed;
-            ASSERT_EQ(s->winsFirst, expected.winsFirst) << speed;
+            ASSERT_EQ(counts.shutOutWins, expected.winsAll) << speed;
+            ASSERT_EQ(counts.firstStrikeWins, expected.winsFirst) << speed;
         }
-        s->enemyCount = 0;  // refused: nothing drawn
-        session.Run(60);
-        EXPECT_EQ(s->winsAll, 0);
+        EXPECT_EQ(session.Run(allies, 60, 0).shutOutWins, 0);  // refused: nothing drawn
     }
     EXPECT_EQ(*s->engine, engine);
 
@@ -127,21 +126,25 @@ struct EstimateCase {
 };
 
 void ExpectEstimateEqualsReference(const EstimateCase& c, uint32_t seed, TrialPath path) {
-    auto s = Seeded(seed, c.allies, c.enemyCount);
-    s->targetFirstRate = c.target;
-    s->targetAllRate = c.target;
+    EstimationInputs inputs{};
+    std::copy(std::begin(c.allies), std::end(c.allies), inputs.allySpeed);
+    inputs.enemyCount = c.enemyCount;
+    inputs.matched = c.kind == 1 ? CountedEvent::kFirstStrike : CountedEvent::kShutOut;
+    inputs.observedPercent = c.target;
     std::mt19937 engine(seed);
-    testing::RecordingProgress progress;
-    ASSERT_EQ(EstimateEnemySpeed(*s, c.kind, progress), kEstimateOk);
-    const reference::Estimate expected = reference::EstimateSpeed(engine, c.allies, c.enemyCount, c.kind, c.target);
-    EXPECT_EQ(s->bestSpeed, expected.bestSpeed) << "seed " << seed;
+    std::mt19937 referenceEngine(seed);
+    NoProgress quiet;
+    const Estimation estimation = EstimateBySimulation(inputs, engine, quiet);
+    const reference::Estimate expected =
+        reference::EstimateSpeed(referenceEngine, c.allies, c.enemyCount, c.kind, c.target);
+    EXPECT_EQ(estimation.bestSpeed, expected.bestSpeed) << "seed " << seed;
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(s->rowSpeed[i], expected.rowSpeed[i]) << "row " << i;
-        EXPECT_EQ(s->rowAllRate[i], expected.rows[i].winsAll / 1000.0) << "row " << i;
-        EXPECT_EQ(s->rowFirstRate[i], expected.rows[i].winsFirst / 1000.0) << "row " << i;
+        EXPECT_EQ(estimation.table[i].speed, expected.rowSpeed[i]) << "row " << i;
+        EXPECT_EQ(estimation.table[i].shutOutRate, expected.rows[i].winsAll / 1000.0) << "row " << i;
+        EXPECT_EQ(estimation.table[i].firstStrikeRate, expected.rows[i].winsFirst / 1000.0) << "row " << i;
     }
-    EXPECT_EQ(*s->engine, engine) << "seed " << seed;
-    EXPECT_EQ(LastRunTrialPath(), path) << "the estimation fell back to another path";
+    EXPECT_EQ(engine, referenceEngine) << "seed " << seed;
+    EXPECT_EQ(estimation.path, path) << "the estimation fell back to another path";
 }
 
 TEST_P(OnTrialPath, EstimationsEqualTheReference) {

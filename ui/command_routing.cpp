@@ -2,10 +2,10 @@
 
 #include "commands/control_ids.h"
 #include "commands/estimate_command.h"
-#include "commands/messages.h"
+#include "text/window_texts.h"
 #include "commands/rate_command.h"
-#include "engine/enemy_speed_estimation.h"
-#include "engine/throttled_progress.h"
+#include "record/enemy_speed_estimation.h"
+#include "commands/progress/throttled_progress.h"
 #include "ui/core_adapters.h"
 #include "ui/resource_ids.h"
 

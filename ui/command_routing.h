@@ -5,8 +5,8 @@
 #include <windows.h>
 
 #include "commands/form.h"
-#include "engine/speed_simulator.h"
-#include "roster/roster_list.h"
+#include "record/speed_simulator.h"
+#include "commands/roster_list.h"
 
 namespace kestavel::ui {
 

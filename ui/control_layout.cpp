@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "commands/messages.h"
+#include "text/window_texts.h"
 #include "ui/control_handles.h"
 #include "ui/cp932_text.h"
 #include "ui/form_fonts.h"

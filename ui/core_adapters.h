@@ -10,9 +10,9 @@
 #include <string_view>
 
 #include "commands/form.h"
-#include "engine/text/debug_trace.h"
+#include "text/debug_trace.h"
 #include "roster/message_box_sink.h"
-#include "roster/roster_list.h"
+#include "commands/roster_list.h"
 #include "roster/roster_loader.h"
 
 namespace kestavel::ui {

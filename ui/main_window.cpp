@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "commands/messages.h"
+#include "text/window_texts.h"
 #include "ui/command_routing.h"
 #include "ui/control_layout.h"
 #include "ui/cp932_text.h"

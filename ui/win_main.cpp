@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
-#include "engine/speed_simulator.h"
-#include "roster/roster_list.h"
+#include "record/speed_simulator.h"
+#include "commands/roster_list.h"
 #include "ui/command_routing.h"
 #include "ui/core_adapters.h"
 #include "ui/current_directory.h"

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/enemy_speed_estimation.h"
-#include "engine/speed_simulator.h"
+#include "record/enemy_speed_estimation.h"
+#include "record/speed_simulator.h"
 #include "engine/trials/trial_path.h"
 #include "window_probe.h"
 
@@ -22,10 +22,6 @@ namespace {
 
 constexpr int kEstimateButton = 5002;
 constexpr int kStatusLabel = 1005;
-
-struct NoProgress : kestavel::ProgressSink {
-    void ReplaceText(const std::string&) override {}
-};
 
 double Milliseconds() {
     static const double perMs = [] {
@@ -47,7 +43,7 @@ void SetInputs(kestavel::SpeedSimulator& s) {
 }
 
 double TimeCore(kestavel::SpeedSimulator& s) {
-    NoProgress progress;
+    kestavel::NoProgress progress;
     SetInputs(s);
     const double start = Milliseconds();
     const int32_t code = kestavel::EstimateEnemySpeed(s, kestavel::kMatchShutOut, progress);

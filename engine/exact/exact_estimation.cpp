@@ -2,47 +2,33 @@
 
 #include <cmath>
 
-#include "engine/enemy_speed_estimation.h"
+#include "engine/candidate_search.h"
 #include "engine/exact/exact_rates.h"
-#include "engine/trial_run.h"
+#include "engine/initiative.h"
+#include "engine/run_counts.h"
 
 namespace kestavel {
 
-int32_t EstimateEnemySpeedExactly(SpeedSimulator& s, int32_t kind) {
-    if (kind != kMatchFirstStrike && kind != kMatchShutOut) return kEstimateKindInvalid;
-    if (s.enemyCount < 1 || s.enemyCount > kMaxEnemyCount) return kEstimateEnemyCountInvalid;
-    const double bestAlly = BestAllySpeed(s);
-    if (bestAlly < 1 || bestAlly > kHighestCandidateSpeed) return kEstimateAllySpeedInvalid;
-
-    const CandidateRange range = CandidateRangeFor(bestAlly);
-    const double target = kind == kMatchFirstStrike ? s.targetFirstRate : s.targetAllRate;
-    const int32_t matchedEnemies = kind == kMatchFirstStrike ? 1 : s.enemyCount;
-    double bestDistance = 999999;
-    s.bestSpeed = range.lowerSpeed;
-    for (int32_t speed = range.lowerSpeed; speed <= range.upperSpeed; ++speed) {
-        s.candidateSpeed = speed;
-        const double expectedCount = kTrialsPerRun * ExactShutOutProbability(s.allySpeed, speed, matchedEnemies);
-        const double distance = std::fabs(target * 1000 - expectedCount);
-        if (bestDistance >= distance) {
-            bestDistance = distance;
-            s.bestSpeed = speed;
-        }
-    }
-    FillExactTable(s);
-    return kEstimateOk;
+Estimation EstimateExactly(const EstimationInputs& in) {
+    Estimation result{};
+    result.range = CandidateRangeFor(BestAllySpeed(in.allySpeed));
+    const double observedWins = WinsAtPercent(in.observedPercent);
+    const int32_t matchedEnemies = in.matched == CountedEvent::kFirstStrike ? 1 : in.enemyCount;
+    result.bestSpeed = ClosestCandidate(result.range, kDistanceBeforeAnyCandidate, [&](int32_t speed) {
+        const double expectedWins = kTrialsPerRun * ExactShutOutProbability(in.allySpeed, speed, matchedEnemies);
+        return std::fabs(observedWins - expectedWins);
+    });
+    result.table = ExactEstimateTable(in.allySpeed, in.enemyCount, result.bestSpeed);
+    result.path = TrialPath::kPlain;
+    return result;
 }
 
-void FillExactTable(SpeedSimulator& s) {
-    for (int i = 0; i < kTableRows; ++i) {
-        const int32_t rowSpeed = static_cast<int32_t>(s.bestSpeed) - 2 + i;
-        s.rowSpeed[i] = rowSpeed < 1 ? 0 : rowSpeed;
-        s.rowAllRate[i] = 0;
-        s.rowFirstRate[i] = 0;
-        if (rowSpeed < 1) continue;
-        const ExactRates rates = ExactRatesFor(s.allySpeed, rowSpeed, s.enemyCount);
-        s.rowAllRate[i] = 100 * rates.shutOut;
-        s.rowFirstRate[i] = 100 * rates.firstStrike;
-    }
+EstimateTable ExactEstimateTable(const double (&allySpeed)[kAllyCount], int32_t enemyCount, int32_t bestSpeed) {
+    return FillEstimateTable(bestSpeed, [&](TableRow& row) {
+        const ExactRates rates = ExactRatesFor(allySpeed, row.speed, enemyCount);
+        row.shutOutRate = 100 * rates.shutOut;
+        row.firstStrikeRate = 100 * rates.firstStrike;
+    });
 }
 
 }  // namespace kestavel

@@ -2,32 +2,27 @@
 
 #include <limits>
 
+#include "engine/candidate_search.h"
 #include "engine/exact/exact_rates.h"
-#include "engine/trial_run.h"
+#include "engine/initiative.h"
 
 namespace kestavel {
 
-int32_t FitObservedCount(const SpeedSimulator& s, BinomialCount observed, ObservedCountFit& fit) {
-    if (s.enemyCount < 1 || s.enemyCount > kMaxEnemyCount) return kEstimateEnemyCountInvalid;
-    const double bestAlly = BestAllySpeed(s);
-    if (bestAlly < 1 || bestAlly > kHighestCandidateSpeed) return kEstimateAllySpeedInvalid;
-
-    fit.range = CandidateRangeFor(bestAlly);
-    fit.consistent.clear();
-    fit.likeliest = {fit.range.lowerSpeed, 0};
-    double bestLogLikelihood = -std::numeric_limits<double>::infinity();
-    bool first = true;
-    for (int32_t speed = fit.range.lowerSpeed; speed <= fit.range.upperSpeed; ++speed) {
-        const double p = ExactShutOutProbability(s.allySpeed, speed, s.enemyCount);
-        if (InClopperPearsonInterval(p, observed, kObservedConfidence)) fit.consistent.push_back({speed, p});
-        const double logLikelihood = BinomialLogLikelihood(p, observed);
-        if (first || logLikelihood >= bestLogLikelihood) {
-            bestLogLikelihood = logLikelihood;
-            fit.likeliest = {speed, p};
-            first = false;
-        }
-    }
-    return kEstimateOk;
+ObservedCountFit FitObservedCount(const double (&allySpeed)[kAllyCount], int32_t enemyCount, BinomialCount observed) {
+    ObservedCountFit fit{};
+    fit.range = CandidateRangeFor(BestAllySpeed(allySpeed));
+    std::vector<double> probabilities;
+    // The likeliest speed is the least unlikely: the search's distance is minus the log-likelihood,
+    // from which no candidate, however unlikely, is kept out.
+    const int32_t likeliest =
+        ClosestCandidate(fit.range, std::numeric_limits<double>::infinity(), [&](int32_t speed) {
+            const double p = ExactShutOutProbability(allySpeed, speed, enemyCount);
+            probabilities.push_back(p);
+            if (InClopperPearsonInterval(p, observed, kObservedConfidence)) fit.consistent.push_back({speed, p});
+            return -BinomialLogLikelihood(p, observed);
+        });
+    fit.likeliest = {likeliest, probabilities[static_cast<size_t>(likeliest - fit.range.lowerSpeed)]};
+    return fit;
 }
 
 }  // namespace kestavel

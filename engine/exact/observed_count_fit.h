@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/candidate_range.h"
 #include "engine/exact/binomial_interval.h"
-#include "engine/enemy_speed_estimation.h"
-#include "engine/speed_simulator.h"
+#include "engine/trial_limits.h"
 
 namespace kestavel {
 
@@ -29,10 +29,9 @@ struct ObservedCountFit {
 };
 
 // The counted event is the party's best member acting before every one of `enemyCount`
-// enemies: a first strike when `enemyCount` is 1, a shut-out otherwise. Reads `allySpeed`
-// and `enemyCount` only. Returns kEstimateOk with `fit` filled, or kEstimateEnemyCountInvalid
-// or kEstimateAllySpeedInvalid under the estimation's conditions. `observed` must hold
+// enemies: a first strike when `enemyCount` is 1, a shut-out otherwise. The party's best speed
+// lies in kBestAllySpeedRange and the count in kEnemyCountRange; `observed` holds
 // 0 <= K <= N and N >= 1.
-int32_t FitObservedCount(const SpeedSimulator& simulator, BinomialCount observed, ObservedCountFit& fit);
+ObservedCountFit FitObservedCount(const double (&allySpeed)[kAllyCount], int32_t enemyCount, BinomialCount observed);
 
 }  // namespace kestavel

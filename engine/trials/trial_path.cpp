@@ -85,8 +85,6 @@ std::atomic<int>& ChosenPath() {
     return chosen;
 }
 
-std::atomic<int> lastRun{static_cast<int>(TrialPath::kPlain)};
-
 }  // namespace
 
 const TrialKernel* KernelFor(TrialPath path) {
@@ -133,9 +131,5 @@ bool ChooseTrialPath(TrialPath path) {
     ChosenPath().store(static_cast<int>(path));
     return true;
 }
-
-TrialPath LastRunTrialPath() { return static_cast<TrialPath>(lastRun.load()); }
-
-void NoteTrialPathRun(TrialPath path) { lastRun.store(static_cast<int>(path)); }
 
 }  // namespace kestavel

@@ -45,9 +45,4 @@ TrialPathOverride TrialPathOverrideState();
 // Makes `path` the active one if it is supported; returns whether it is now active.
 bool ChooseTrialPath(TrialPath path);
 
-// The path that did the last run's work: the active one, or the plain loop where a fast path
-// stood it in (a speed that is NaN, an engine state this library writes in another form).
-TrialPath LastRunTrialPath();
-void NoteTrialPathRun(TrialPath path);
-
 }  // namespace kestavel

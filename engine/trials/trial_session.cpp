@@ -3,8 +3,9 @@
 #include <cmath>
 #include <cstdint>
 
-#include "engine/trials/trial_kernel.h"
+#include "engine/initiative.h"
 #include "engine/trial_run.h"
+#include "engine/trials/trial_kernel.h"
 #include "engine/trials/twister_sequence.h"
 
 namespace kestavel {
@@ -13,29 +14,29 @@ namespace {
 
 static_assert(kTrialsPerRun % 16 == 0, "a run must fill the widest kernel's calls exactly");
 
-bool AnySpeedIsNaN(const SpeedSimulator& s, double runEnemySpeed) {
-    if (std::isnan(runEnemySpeed)) return true;
-    for (double speed : s.allySpeed) {
+bool AnySpeedIsNaN(const double (&allySpeed)[kAllyCount], double enemySpeed) {
+    if (std::isnan(enemySpeed)) return true;
+    for (double speed : allySpeed) {
         if (std::isnan(speed)) return true;
     }
     return false;
 }
 
-TrialShape ShapeOf(const SpeedSimulator& s, double runEnemySpeed) {
+TrialShape ShapeOf(const double (&allySpeed)[kAllyCount], double enemySpeed, int32_t enemyCount) {
     TrialShape shape{};
-    shape.enemyCount = s.enemyCount;
-    shape.stride = kAllyCount + s.enemyCount;
-    shape.enemySpeed = runEnemySpeed;
+    shape.enemyCount = enemyCount;
+    shape.stride = kAllyCount + enemyCount;
+    shape.enemySpeed = enemySpeed;
     // An ally whose best draw comes below the fastest ally's worst never holds the party's best
     // initiative alone: the plain loop's doubles never fall as the output grows, so its every
     // initiative is below the fastest ally's in the same trial, and leaving it out of the
     // maximum changes nothing.
-    const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * BestAllySpeed(s);
+    const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * BestAllySpeed(allySpeed);
     for (int i = 0; i < kAllyCount; ++i) {
-        const double best = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * s.allySpeed[i];
-        if (s.allySpeed[i] > 0 && !(best < fastestWorst)) {
+        const double best = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * allySpeed[i];
+        if (allySpeed[i] > 0 && !(best < fastestWorst)) {
             shape.allyOffset[shape.activeAllyCount] = i;
-            shape.allySpeed[shape.activeAllyCount] = s.allySpeed[i];
+            shape.allySpeed[shape.activeAllyCount] = allySpeed[i];
             ++shape.activeAllyCount;
         }
     }
@@ -44,7 +45,7 @@ TrialShape ShapeOf(const SpeedSimulator& s, double runEnemySpeed) {
 
 }  // namespace
 
-TrialSession::TrialSession(SpeedSimulator& simulator, TrialPath path) : simulator_(simulator), path_(path) {
+TrialSession::TrialSession(std::mt19937& engine, TrialPath path) : engine_(engine), path_(path) {
     if (!TrialPathSupported(path_) || !TwisterStateUnderstood()) path_ = TrialPath::kPlain;
 }
 
@@ -52,33 +53,28 @@ TrialSession::~TrialSession() { Finish(); }
 
 void TrialSession::Finish() {
     if (!holdsEngine_) return;
-    sequence_->Store(*simulator_.engine);
+    sequence_->Store(engine_);
     holdsEngine_ = false;
 }
 
-void TrialSession::Run(double runEnemySpeed) {
-    SpeedSimulator& s = simulator_;
-    s.winsAll = 0;
-    s.winsFirst = 0;
-    if (s.enemyCount < 1 || s.enemyCount > kMaxEnemyCount) return;
-    if (path_ == TrialPath::kPlain || AnySpeedIsNaN(s, runEnemySpeed)) {
+RunCounts TrialSession::Run(const double (&allySpeed)[kAllyCount], double enemySpeed, int32_t enemyCount) {
+    if (enemyCount < 1 || enemyCount > kMaxEnemyCount) return RunCounts{0, 0, path_};
+    if (path_ == TrialPath::kPlain || AnySpeedIsNaN(allySpeed, enemySpeed)) {
         Finish();
-        RunTrialsPlain(s, runEnemySpeed);
-        return;
+        return SimulateRunPlainly(allySpeed, enemySpeed, enemyCount, engine_);
     }
 
     if (!holdsEngine_) {
         if (!sequence_) sequence_ = std::make_unique<TwisterSequence>();
-        if (!sequence_->Load(*s.engine)) {
+        if (!sequence_->Load(engine_)) {
             path_ = TrialPath::kPlain;
-            RunTrialsPlain(s, runEnemySpeed);
-            return;
+            return SimulateRunPlainly(allySpeed, enemySpeed, enemyCount, engine_);
         }
         holdsEngine_ = true;
     }
 
     const TrialKernel& kernel = *KernelFor(path_);
-    const TrialShape shape = ShapeOf(s, runEnemySpeed);
+    const TrialShape shape = ShapeOf(allySpeed, enemySpeed, enemyCount);
     const size_t stride = static_cast<size_t>(shape.stride);
     WinCounts wins;
     int trialsLeft = kTrialsPerRun;
@@ -98,9 +94,7 @@ void TrialSession::Run(double runEnemySpeed) {
         sequence_->Take(static_cast<size_t>(trials) * stride);
         trialsLeft -= trials;
     }
-    s.winsAll = static_cast<double>(wins.all);
-    s.winsFirst = static_cast<double>(wins.first);
-    NoteTrialPathRun(path_);
+    return RunCounts{wins.all, wins.first, path_};
 }
 
 }  // namespace kestavel

@@ -1,11 +1,14 @@
 #pragma once
-// A series of runs on one simulator through one trial path. The fast paths take the engine's
-// position over when the first run starts and give it back when the session finishes, so the
-// engine must not be drawn from by anything else in between.
+// A series of runs drawing from one engine through one trial path. The fast paths take the
+// engine's position over when the first run starts and give it back when the session finishes,
+// so the engine must not be drawn from by anything else in between.
 
+#include <cstdint>
 #include <memory>
+#include <random>
 
-#include "engine/speed_simulator.h"
+#include "engine/run_counts.h"
+#include "engine/trial_limits.h"
 #include "engine/trials/trial_path.h"
 
 namespace kestavel {
@@ -14,19 +17,19 @@ class TwisterSequence;
 
 class TrialSession {
 public:
-    explicit TrialSession(SpeedSimulator& simulator, TrialPath path = ActiveTrialPath());
+    explicit TrialSession(std::mt19937& engine, TrialPath path = ActiveTrialPath());
     ~TrialSession();  // finishes
     TrialSession(const TrialSession&) = delete;
     TrialSession& operator=(const TrialSession&) = delete;
 
-    // What RunTrials does, with the same counts and the same outputs taken.
-    void Run(double runEnemySpeed);
+    // What SimulateRun does, with the same counts and the same outputs taken.
+    RunCounts Run(const double (&allySpeed)[kAllyCount], double enemySpeed, int32_t enemyCount);
 
     // Writes the engine's position back; later runs take it over again.
     void Finish();
 
 private:
-    SpeedSimulator& simulator_;
+    std::mt19937& engine_;
     TrialPath path_;
     std::unique_ptr<TwisterSequence> sequence_;
     bool holdsEngine_ = false;

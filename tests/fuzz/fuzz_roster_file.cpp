@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "engine/text/number_text.h"
+#include "text/number_text.h"
 #include "roster/roster_loader.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "check_report.h"
-#include "commands/messages.h"
-#include "engine/text/text_format.h"
+#include "text/window_texts.h"
+#include "text/text_format.h"
 #include "scenarios.h"
 
 namespace e2e {

@@ -1,4 +1,4 @@
-#include "engine/text/number_text.h"
+#include "text/number_text.h"
 
 #include <limits>
 

@@ -5,8 +5,9 @@
 #include <string>
 
 #include "commands/form.h"
-#include "engine/speed_simulator.h"
+#include "record/speed_simulator.h"
 #include "roster/message_box_sink.h"
+#include "roster/roster_entry_text.h"
 #include "roster/roster_loader.h"
 
 namespace kestavel {
@@ -20,9 +21,6 @@ public:
     virtual void SetSelection(int position) = 0;           // make `position` the shown choice
     virtual int GetSelection() = 0;                        // the current choice; -1 for none
 };
-
-// A row as the list shows it: label, number, ") ", name ("X3) Y").
-std::string RosterEntryText(const RosterTable& table, int32_t row);
 
 // Loads the roster from `currentDirectory` and fills the list, whether or not the file could
 // be read. Returns 0.

@@ -1,4 +1,4 @@
-#include "engine/speed_simulator.h"
+#include "record/speed_simulator.h"
 
 #include <algorithm>
 
@@ -15,12 +15,6 @@ SpeedSimulator::SpeedSimulator(uint32_t seed) {
 }
 
 SpeedSimulator::~SpeedSimulator() { delete engine; }
-
-double BestAllySpeed(const SpeedSimulator& s) {
-    double best = 0;
-    for (double speed : s.allySpeed) best = std::max(best, speed);
-    return best;
-}
 
 void ResetSimulator(SpeedSimulator& s) {
     s.enemyCount = 0;
@@ -39,6 +33,5 @@ void ResetSimulator(SpeedSimulator& s) {
     std::fill(std::begin(s.roster.speed), std::end(s.roster.speed), 0);
     s.roster.rowCount = 0;
 }
-
 
 }  // namespace kestavel

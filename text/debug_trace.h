@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 namespace kestavel {
 

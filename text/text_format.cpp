@@ -1,9 +1,9 @@
-#include "engine/text/text_format.h"
+#include "text/text_format.h"
 
 #include <charconv>
 #include <cmath>
 
-#include "engine/text/cp932.h"
+#include "text/cp932.h"
 
 namespace kestavel {
 

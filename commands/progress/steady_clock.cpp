@@ -4,7 +4,7 @@
 
 #include <chrono>
 
-#include "engine/throttled_progress.h"
+#include "commands/progress/throttled_progress.h"
 
 namespace kestavel {
 

@@ -1,18 +1,17 @@
 #pragma once
-// The one record of the program's data: the engine's inputs, counters and results, the random
+// The one record of the window's data: the engine's inputs, counters and results, the random
 // source and the enemy roster. The Windows program has a single static instance, built before
-// its entry point runs; tests and the command-line tool make their own, seeded as they choose.
+// its entry point runs; tests make their own, seeded as they choose.
 
 #include <cstdint>
 #include <random>
 
+#include "engine/estimate_table.h"
+#include "engine/initiative.h"
 #include "engine/trial_limits.h"
 #include "roster/roster_table.h"
 
 namespace kestavel {
-
-// The estimation's table: the best speed and two neighbours on either side.
-constexpr int kTableRows = 5;
 
 struct SpeedSimulator {
     // Seeds the engine with one value from `randomDevice`.
@@ -47,13 +46,8 @@ struct SpeedSimulator {
 void ResetSimulator(SpeedSimulator& simulator);
 
 // The largest of 0 and the five ally speeds: the party's best speed.
-double BestAllySpeed(const SpeedSimulator& simulator);
+inline double BestAllySpeed(const SpeedSimulator& simulator) { return BestAllySpeed(simulator.allySpeed); }
 
-// A factor in [0.6, 1.0): exactly one engine output r, as ((r * 2^-32) * 0.4) + 0.6.
-inline double InitiativeFactorOf(uint32_t r) { return ((static_cast<double>(r) * 0x1p-32) * 0.4) + 0.6; }
-
-inline double DrawInitiativeFactor(SpeedSimulator& simulator) {
-    return InitiativeFactorOf(static_cast<uint32_t>((*simulator.engine)()));
-}
+inline double DrawInitiativeFactor(SpeedSimulator& simulator) { return DrawInitiativeFactor(*simulator.engine); }
 
 }  // namespace kestavel

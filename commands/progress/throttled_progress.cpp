@@ -1,4 +1,4 @@
-#include "engine/throttled_progress.h"
+#include "commands/progress/throttled_progress.h"
 
 namespace kestavel {
 

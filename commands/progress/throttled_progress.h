@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/progress_sink.h"
+#include "commands/progress/progress_sink.h"
 
 namespace kestavel {
 

@@ -1,4 +1,4 @@
-#include "engine/text/cp932.h"
+#include "text/cp932.h"
 
 namespace kestavel {
 

@@ -1,8 +1,8 @@
-#include "roster/roster_list.h"
+#include "commands/roster_list.h"
 
 #include "commands/control_ids.h"
-#include "commands/messages.h"
-#include "engine/text/text_format.h"
+#include "text/window_texts.h"
+#include "text/text_format.h"
 #include "roster/roster_loader.h"
 
 namespace kestavel {
@@ -13,13 +13,9 @@ std::string DecimalText(int32_t value) { return FormatText(kTextBufferSize, "%d"
 
 }  // namespace
 
-std::string RosterEntryText(const RosterTable& table, int32_t row) {
-    return table.label[row] + DecimalText(table.number[row]) + ") " + table.name[row];
-}
-
 int LoadRosterAtStartup(SpeedSimulator& simulator, const std::string& currentDirectory, RosterListView& list,
                         MessageBoxSink& messageBox, const FilePathDecoder& decoder) {
-    LoadRoster(simulator, currentDirectory, messageBox, decoder);
+    LoadRoster(simulator.roster, currentDirectory, messageBox, decoder);
     FillRosterList(simulator, list);
     return 0;
 }

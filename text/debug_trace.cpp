@@ -1,4 +1,4 @@
-#include "engine/text/debug_trace.h"
+#include "text/debug_trace.h"
 
 #include <utility>
 

@@ -1,0 +1,94 @@
+#include "analysis/estimate_question.h"
+
+#include <algorithm>
+#include <random>
+
+#include "analysis/enemy_group.h"
+#include "engine/exact/exact_estimation.h"
+#include "engine/simulated_estimation.h"
+
+namespace kestavel::analysis {
+
+namespace {
+
+// The window's checks, in its order: the first-strike estimation checks its percent; the
+// shut-out one its count, then its percent; both then the party.
+std::optional<Refusal> EstimateRefusal(const EstimateRequest& r) {
+    const auto percentRefusal = [](int32_t percent) -> std::optional<Refusal> {
+        if (kObservedPercentRange.Holds(percent)) return std::nullopt;
+        return RefusalOutside(RefusedInput::kObservedPercent, kObservedPercentRange, percent);
+    };
+    if (r.firstStrike) {
+        if (auto refusal = percentRefusal(*r.firstStrike)) return refusal;
+    } else {
+        if (auto refusal = EnemyCountRefusal(r.enemies)) return refusal;
+        if (r.shutOut) {
+            if (auto refusal = percentRefusal(*r.shutOut)) return refusal;
+        }
+    }
+    return CandidatePartyRefusal(r.allies);
+}
+
+CountFit FitCount(const double (&allySpeed)[kAllyCount], int32_t enemies, BinomialCount observed) {
+    CountFit result{};
+    result.fit = FitObservedCount(allySpeed, enemies, observed);
+    const auto withRates = [&](const SpeedWithRate& s) {
+        return FittingSpeed{s.speed, ExactRatesFor(allySpeed, s.speed, enemies)};
+    };
+    for (const SpeedWithRate& s : result.fit.consistent) result.consistent.push_back(withRates(s));
+    result.likeliest = withRates(result.fit.likeliest);
+    return result;
+}
+
+// What deserves a second look: a rate no candidate reaches, a rate and a count that disagree.
+void AddNotes(const double (&allySpeed)[kAllyCount], EstimateAnswer& answer) {
+    const EstimateRequest& r = answer.request;
+    const std::optional<int32_t> percent = r.firstStrike ? r.firstStrike : r.shutOut;
+    if (!percent) return;
+    const CandidateRange& range = answer.estimation.range;
+    // The rates fall as the enemy speeds up: the range's ends hold the highest and lowest.
+    const double highest = 100 * ExactShutOutProbability(allySpeed, range.lowerSpeed, answer.enemies);
+    const double lowest = 100 * ExactShutOutProbability(allySpeed, range.upperSpeed, answer.enemies);
+    if (*percent > highest || *percent < lowest) answer.outOfReach = OutOfReachNote{*percent, highest, lowest};
+    if (answer.countFit) {
+        const auto& consistent = answer.countFit->fit.consistent;
+        answer.bestOutsideCount = std::none_of(consistent.begin(), consistent.end(), [&](const SpeedWithRate& c) {
+            return c.speed == answer.estimation.bestSpeed;
+        });
+    }
+}
+
+}  // namespace
+
+Outcome<EstimateAnswer> AnswerEstimate(const EstimateRequest& r) {
+    if (std::optional<Refusal> refusal = EstimateRefusal(r)) return *refusal;
+    EstimateAnswer answer;
+    answer.request = r;
+    answer.enemies = r.firstStrike ? 1 : r.enemies;
+
+    EstimationInputs inputs{};
+    FillAllySpeeds(r.allies, inputs.allySpeed);
+    inputs.enemyCount = answer.enemies;
+    inputs.matched = r.firstStrike ? CountedEvent::kFirstStrike : CountedEvent::kShutOut;
+    inputs.observedPercent = r.firstStrike.value_or(r.shutOut.value_or(0));
+
+    if (r.observed) answer.countFit = FitCount(inputs.allySpeed, answer.enemies, *r.observed);
+    if (!r.firstStrike && !r.shutOut) {
+        // A count alone: the table centres on the likeliest speed.
+        Estimation& e = answer.estimation;
+        e.range = answer.countFit->fit.range;
+        e.bestSpeed = answer.countFit->fit.likeliest.speed;
+        e.table = ExactEstimateTable(inputs.allySpeed, answer.enemies, e.bestSpeed);
+        e.path = TrialPath::kPlain;
+    } else if (r.exact) {
+        answer.estimation = EstimateExactly(inputs);
+    } else {
+        std::mt19937 engine(r.seed);
+        NoProgress quiet;
+        answer.estimation = EstimateBySimulation(inputs, engine, r.progress ? *r.progress : quiet);
+    }
+    AddNotes(inputs.allySpeed, answer);
+    return answer;
+}
+
+}  // namespace kestavel::analysis
