@@ -30,7 +30,6 @@ public:
     FormatArg(const std::string& v) : kind_(Kind::Text), text_(v) {}
     FormatArg(std::string_view v) : kind_(Kind::Text), text_(v) {}
 
-    Kind kind() const { return kind_; }
     long long AsInteger() const;
     double AsReal() const;
     std::string_view AsText() const { return kind_ == Kind::Text ? text_ : std::string_view{}; }

@@ -1,7 +1,8 @@
 // The vector kernels, written once for every x86 width. Not a header of its own: each kernel
-// file includes it inside its own namespace, between KESTAVEL_TARGET_BEGIN and _END, after
-// defining `Lanes`, which supplies the width and the few operations that differ; it defines
-// that namespace's Kernel(). `Lanes` has:
+// file includes it between KESTAVEL_KERNEL_BEGIN(name, isa) and KESTAVEL_KERNEL_END (see
+// x86_target.h), which open and close the width's namespace and switch its instruction set on
+// and off, after defining `Lanes`, which supplies the width and the few operations that differ;
+// it defines that namespace's Kernel(). `Lanes` has:
 //
 //   Words, HalfWords, Reals     a vector of words, half of one, and as many doubles as half
 //   UnpackLow32, UnpackHigh32, UnpackLow64, UnpackHigh64
@@ -23,7 +24,7 @@
 
 namespace {
 
-// Words in a vector: 8 (AVX2) or 16 (AVX-512).
+// Words in a vector: 4 (SSE4.1), 8 (AVX2) or 16 (AVX-512).
 constexpr int kWidth = static_cast<int>(sizeof(Lanes::Words) / sizeof(uint32_t));
 constexpr int kHalf = kWidth / 2;
 // One block: kWidth stretches of kWidth consecutive trials, one stretch per lane.
