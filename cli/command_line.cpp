@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <limits>
 
+#include "cli/cli_messages.h"
 #include "cli/output.h"
 #include "cli/strict_numbers.h"
 #include "cli/subcommand.h"
 #include "cli/usage_error.h"
-#include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
 
 namespace kestavel::cli {

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "cli/cli_form.h"
+#include "cli/cli_messages.h"
 #include "cli/enemy_group.h"
-#include "commands/cli_messages.h"
 #include "commands/control_ids.h"
 #include "commands/estimate_command.h"
 #include "engine/enemy_speed_estimation.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "commands/cli_messages.h"
+#include "cli/cli_messages.h"
 #include "engine/text/text_format.h"
 
 namespace kestavel::cli {

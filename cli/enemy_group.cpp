@@ -1,6 +1,6 @@
 #include "cli/enemy_group.h"
 
-#include "commands/cli_messages.h"
+#include "cli/cli_messages.h"
 #include "commands/messages.h"
 
 namespace kestavel::cli {

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "cli/cli_form.h"
+#include "cli/cli_messages.h"
 #include "cli/progress_line.h"
-#include "commands/cli_messages.h"
 #include "commands/control_ids.h"
 #include "commands/estimate_command.h"
 #include "engine/exact/exact_estimation.h"

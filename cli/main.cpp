@@ -7,6 +7,7 @@
 #include <variant>
 #include <vector>
 
+#include "cli/cli_messages.h"
 #include "cli/command_line.h"
 #include "cli/console.h"
 #include "cli/curve_svg.h"
@@ -19,7 +20,6 @@
 #include "cli/roster_text.h"
 #include "cli/terminal_text.h"
 #include "cli/usage_error.h"
-#include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
 #include "engine/trials/trial_path.h"
 

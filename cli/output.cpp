@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
+#include "cli/cli_messages.h"
 #include "cli/console.h"
 #include "cli/exit_status.h"
-#include "commands/cli_messages.h"
 
 namespace kestavel::cli {
 

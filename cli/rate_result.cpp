@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "cli/cli_form.h"
-#include "commands/cli_messages.h"
+#include "cli/cli_messages.h"
 #include "commands/control_ids.h"
 #include "commands/messages.h"
 #include "commands/rate_command.h"

@@ -1,7 +1,7 @@
 #include "cli/refusal.h"
 
+#include "cli/cli_messages.h"
 #include "cli/terminal_text.h"
-#include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
 
 namespace kestavel::cli {

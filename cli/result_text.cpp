@@ -3,8 +3,8 @@
 #include "cli/exact_report.h"
 #include <cmath>
 
+#include "cli/cli_messages.h"
 #include "cli/terminal_text.h"
-#include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
 
 namespace kestavel::cli {

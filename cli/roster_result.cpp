@@ -5,8 +5,8 @@
 #include <fstream>
 #include <iostream>
 
+#include "cli/cli_messages.h"
 #include "cli/file_path.h"
-#include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
 
 namespace kestavel::cli {

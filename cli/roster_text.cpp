@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "cli/cli_messages.h"
 #include "cli/terminal_text.h"
-#include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
 #include "roster/roster_list.h"
 

@@ -2,8 +2,8 @@
 
 #include <limits>
 
+#include "cli/cli_messages.h"
 #include "cli/usage_error.h"
-#include "commands/cli_messages.h"
 #include "engine/text/text_format.h"
 
 namespace kestavel::cli {

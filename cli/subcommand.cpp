@@ -1,6 +1,6 @@
 #include "cli/subcommand.h"
 
-#include "commands/cli_messages.h"
+#include "cli/cli_messages.h"
 #include "engine/text/text_format.h"
 
 namespace kestavel::cli {
