@@ -7,24 +7,24 @@
 #include <variant>
 #include <vector>
 
-#include "cli/command_line.h"
-#include "cli/console.h"
-#include "cli/curve_svg.h"
+#include "cli/cli_messages.h"
+#include "cli/command_line/command_line.h"
+#include "cli/command_line/usage_error.h"
 #include "cli/exit_status.h"
-#include "cli/file_path.h"
-#include "cli/output.h"
-#include "cli/result_csv.h"
-#include "cli/result_json.h"
-#include "cli/result_text.h"
-#include "cli/roster_text.h"
-#include "cli/terminal_text.h"
-#include "cli/usage_error.h"
-#include "commands/cli_messages.h"
+#include "cli/output/output.h"
+#include "cli/output/terminal_text.h"
+#include "cli/platform/console.h"
+#include "cli/platform/file_path.h"
+#include "cli/render/curve_svg.h"
+#include "cli/render/result_csv.h"
+#include "cli/render/result_json.h"
+#include "cli/render/result_text.h"
+#include "cli/render/roster_text.h"
 #include "text/text_format.h"
 #include "engine/trials/trial_path.h"
 
 #ifdef _WIN32
-#include "cli/wide_text.h"
+#include "cli/platform/wide_text.h"
 #endif
 
 namespace kestavel::cli {

@@ -1,0 +1,32 @@
+#include "cli/command_line/subcommand.h"
+
+#include "cli/cli_messages.h"
+#include "text/text_format.h"
+
+namespace kestavel::cli {
+
+void AddEncodingOption(CLI::App& app, std::string& name) {
+    app.add_option("--encoding", name, kHelpEncoding)->check(CLI::IsMember({"utf-8", "cp932"}))->type_name("ENC");
+}
+
+const Valued& Subcommand::Value(const std::string& name, const char* form, const char* help, bool required) {
+    Valued& v = values_.emplace_back();
+    v.name = name;
+    v.option = app_->add_option(name, v.text, help)->type_name(form);
+    // A missing value must not take the next option in its place.
+    v.option->check(CLI::Validator(
+        [](std::string& value) {
+            return value.rfind("--", 0) == 0 ? FormatText(300, kUsageMissingValue, {value}) : std::string();
+        },
+        "", "no option"));
+    if (required) v.option->required();
+    return v;
+}
+
+bool& Subcommand::Flag(const std::string& name, const char* help) {
+    bool& flag = flags_.emplace_back(false);
+    app_->add_flag(name, flag, help);
+    return flag;
+}
+
+}  // namespace kestavel::cli

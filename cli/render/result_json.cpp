@@ -1,0 +1,176 @@
+#include "cli/render/result_json.h"
+
+#include "cli/output/terminal_text.h"
+#include "cli/questions/encounter/enemy_group.h"
+#include "cli/render/percent_text.h"
+#include "cli/render/roster_text.h"
+#include "engine/trials/trial_path.h"
+#include "commands/roster_list.h"
+
+namespace kestavel::cli {
+
+using json = nlohmann::ordered_json;
+
+namespace {
+
+json ObservedJson(const BinomialCount& count) { return {{"successes", count.successes}, {"encounters", count.trials}}; }
+
+json ExactRatesJson(const ExactRates& rates) {
+    return {{"exactFirstStrikeRate", ExactPercentNumber(rates.firstStrike)},
+            {"exactShutOutRate", ExactPercentNumber(rates.shutOut)}};
+}
+
+// The enemies as the inputs echo them: `enemySpeed` or `enemySpeeds`, then `enemies`.
+void AddGroupJson(json& inputs, const EnemyGroup& group) {
+    if (group.Listed()) {
+        inputs["enemySpeeds"] = group.listed;
+    } else {
+        inputs["enemySpeed"] = group.speed;
+    }
+    inputs["enemies"] = group.count;
+}
+
+json FitJson(const EstimateResult& r, const ObservedCountFit& fit) {
+    const auto speedJson = [&](const SpeedWithRate& s) {
+        json entry = {{"speed", s.speed}};
+        // The fit's probability is the counted event's; the other rate comes with it.
+        double allies[kAllyCount];
+        SetAllySpeeds(allies, r.inputs.allies);
+        entry.update(ExactRatesJson(ExactRatesFor(allies, s.speed, r.enemies)));
+        return entry;
+    };
+    json consistent = json::array();
+    for (const SpeedWithRate& s : fit.consistent) consistent.push_back(speedJson(s));
+    return {{"countedEvent", r.enemies == 1 ? "firstStrike" : "shutOut"},
+            {"interval", "clopper-pearson"},
+            {"confidence", 95},
+            {"consistentSpeeds", consistent},
+            {"likeliest", speedJson(fit.likeliest)}};
+}
+
+// The trial path that did the runs (KESTAVEL_TRIAL_PATH chooses another to compare); null when
+// nothing was simulated.
+json TrialPathJson(bool simulated) { return simulated ? json(TrialPathName(LastRunTrialPath())) : json(nullptr); }
+
+}  // namespace
+
+json RateJson(const RateResult& r) {
+    json inputs = {{"allies", r.inputs.allies}};
+    AddGroupJson(inputs, r.inputs.enemies);
+    json j = {{"command", "rate"}, {"inputs", inputs}, {"seed", r.inputs.simulate ? json(r.inputs.seed) : json(nullptr)},
+              {"trialPath", TrialPathJson(r.inputs.simulate)}};
+    if (r.inputs.simulate) {
+        j.update({{"shutOutWins", r.shutOutWins},
+                  {"firstStrikeWins", r.firstStrikeWins},
+                  {"simulatedShutOutRate", SimulatedPercentNumber(r.shutOutWins)},
+                  {"simulatedFirstStrikeRate", SimulatedPercentNumber(r.firstStrikeWins)}});
+    }
+    if (r.exact) j.update(ExactRatesJson(*r.exact));
+    return j;
+}
+
+json EstimateJson(const EstimateResult& r) {
+    const EstimateInputs& in = r.inputs;
+    json inputs = {{"allies", in.allies}, {"enemies", r.enemies}, {"exact", in.exact}};
+    inputs["firstStrike"] = in.firstStrike ? json(*in.firstStrike) : json(nullptr);
+    inputs["shutOut"] = in.shutOut ? json(*in.shutOut) : json(nullptr);
+    inputs["observed"] = in.observed ? ObservedJson(*in.observed) : json(nullptr);
+    json rows = json::array();
+    for (const EstimateRow& row : r.rows) {
+        json entry = {{"speed", row.speed}, {"run", row.run}};
+        if (row.run && in.exact) {
+            entry["exactFirstStrikeRate"] = ExactPercentNumber(row.firstStrikeRate / 100);
+            entry["exactShutOutRate"] = ExactPercentNumber(row.shutOutRate / 100);
+        } else if (row.run) {
+            entry["simulatedFirstStrikeRate"] = row.firstStrikeRate;
+            entry["simulatedShutOutRate"] = row.shutOutRate;
+        }
+        rows.push_back(entry);
+    }
+    json notes = json::array();
+    for (const Note& note : r.notes) notes.push_back({{"code", note.code}, {"message", note.message}});
+    return {{"command", "estimate"},
+            {"inputs", inputs},
+            {"seed", in.exact ? json(nullptr) : json(in.seed)},
+            {"trialPath", TrialPathJson(!in.exact)},
+            {"candidateRange", {{"lowest", r.range.lowerSpeed}, {"highest", r.range.upperSpeed}}},
+            {"bestSpeed", r.bestSpeed},
+            {"rows", rows},
+            {"observed", r.fit ? FitJson(r, *r.fit) : json(nullptr)},
+            {"notes", notes}};
+}
+
+json CurveJson(const CurveResult& r) {
+    const CurveInputs& in = r.inputs;
+    json points = json::array();
+    for (const CurvePoint& p : r.points) {
+        json entry = {{"speed", p.speed}};
+        entry.update(ExactRatesJson(p.exact));
+        if (in.simulate) {
+            entry["simulatedFirstStrikeRate"] = SimulatedPercentNumber(p.firstStrikeWins);
+            entry["simulatedShutOutRate"] = SimulatedPercentNumber(p.shutOutWins);
+        }
+        if (in.observed) entry["consistent"] = p.consistent;
+        points.push_back(entry);
+    }
+    json inputs = {{"allies", in.allies}, {"enemies", in.enemies}};
+    if (!in.listed.empty()) inputs.update({{"enemySpeeds", in.listed}, {"vary", in.vary}});
+    inputs.update({{"from", r.from},
+                   {"to", r.to},
+                   {"simulate", in.simulate},
+                   {"observed", in.observed ? ObservedJson(*in.observed) : json(nullptr)}});
+    return {{"command", "curve"},
+            {"inputs", inputs},
+            {"seed", in.simulate ? json(in.seed) : json(nullptr)},
+            {"trialPath", TrialPathJson(in.simulate)},
+            {"points", points}};
+}
+
+json NeedJson(const NeedResult& r) {
+    const NeedInputs& in = r.inputs;
+    json inputs = {{"allies", in.allies}};
+    AddGroupJson(inputs, in.enemies);
+    inputs["firstStrike"] = in.firstStrike ? json(*in.firstStrike) : json(nullptr);
+    inputs["shutOut"] = in.shutOut ? json(*in.shutOut) : json(nullptr);
+    inputs["member"] = in.member ? json(*in.member) : json(nullptr);
+    return {{"command", "need"},
+            {"inputs", inputs},
+            {"seed", nullptr},
+            {"trialPath", nullptr},
+            {"member", r.member},
+            {"reachable", r.found.reachable},
+            {"speed", r.found.speed},
+            {"exactRateAtSpeed", ExactPercentNumber(r.found.rateAtSpeed)},
+            {"exactRateOneBelow", ExactPercentNumber(r.found.rateOneBelow)},
+            {"exactRateLimit", ExactPercentNumber(r.found.limit)}};
+}
+
+json RosterJson(const RosterResult& r) {
+    const RosterTable& table = r.simulator->roster;
+    json rows = json::array();
+    for (int32_t row = 0; row < table.rowCount; ++row) {
+        rows.push_back({{"entry", Utf8Text(RosterEntryText(table, row))},
+                        {"label", Utf8Text(table.label[row])},
+                        {"name", Utf8Text(table.name[row])},
+                        {"number", table.number[row]},
+                        {"speed", table.speed[row]}});
+    }
+    json dropped = json::array(), warnings = json::array();
+    for (const LineDiagnostic& d : RosterDiagnostics(r.report)) {
+        json entry = {{"line", d.line}, {"code", d.code}, {d.dropped ? "reason" : "message", d.text}};
+        if (d.lines > 1 || d.code == std::string_view("overCapacity")) entry["lines"] = d.lines;
+        (d.dropped ? dropped : warnings).push_back(entry);
+    }
+    return {{"command", "roster"},
+            {"inputs", {{"file", ShownArgument(r.file)}}},
+            {"rows", rows},
+            {"dropped", dropped},
+            {"warnings", warnings},
+            {"readError", r.readError.empty() ? json(nullptr) : json(r.readError)}};
+}
+
+json ErrorJson(const char* code, const std::string& message) { return {{"error", {{"code", code}, {"message", message}}}}; }
+
+std::string JsonText(const json& j) { return j.dump(2) + "\n"; }
+
+}  // namespace kestavel::cli
