@@ -30,10 +30,10 @@ constexpr const char* kWarnMoreThanFour = "more than four fields: the rest of th
 // How a run ends when it cannot give its result.
 constexpr const char* kProgramPrefix = "kestavel-cli: ";
 constexpr const char* kRefusalRange = " (%s; got %d)";
-constexpr const char* kAcceptedEnemySpeed = "1 or more";
-constexpr const char* kAcceptedEnemyCount = "1 to 9";
-constexpr const char* kAcceptedPercent = "1 to 99";
-constexpr const char* kAcceptedBestAlly = "best ally speed 1 to 199";
+// What a refused input takes: from its lowest value on, or from its lowest to its highest.
+constexpr const char* kAcceptedFrom = "%d or more";
+constexpr const char* kAcceptedFromTo = "%d to %d";
+constexpr const char* kAcceptedBestAlly = "best ally speed %d to %d";
 constexpr const char* kCannotWriteOutput = "cannot write the output";
 constexpr const char* kCannotWriteFile = "cannot write %s";
 constexpr const char* kCannotOpenFile = "cannot open %s: %s";

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "cli/cli_messages.h"
+#include "cli/render/party_text.h"
+#include "engine/run_counts.h"
 #include "text/text_format.h"
 
 namespace kestavel::cli {
@@ -43,19 +45,19 @@ std::string Line(double x1, double y1, double x2, double y2, const char* style) 
     return "<line x1=\"" + N(x1) + "\" y1=\"" + N(y1) + "\" x2=\"" + N(x2) + "\" y2=\"" + N(y2) + "\" " + style + "/>\n";
 }
 
-std::string Polyline(const CurveResult& r, const Chart& chart, bool firstStrike, const char* colour) {
+std::string Polyline(const analysis::CurveAnswer& r, const Chart& chart, bool firstStrike, const char* colour) {
     std::string points;
-    for (const CurvePoint& p : r.points) {
+    for (const analysis::CurvePoint& p : r.points) {
         const double rate = 100 * (firstStrike ? p.exact.firstStrike : p.exact.shutOut);
         points += (points.empty() ? "" : " ") + N(chart.X(p.speed)) + "," + N(Chart::Y(rate));
     }
     return std::string("<polyline fill=\"none\" stroke=\"") + colour + "\" stroke-width=\"2\" points=\"" + points + "\"/>\n";
 }
 
-std::string Dots(const CurveResult& r, const Chart& chart, bool firstStrike, const char* colour) {
+std::string Dots(const analysis::CurveAnswer& r, const Chart& chart, bool firstStrike, const char* colour) {
     std::string dots;
-    for (const CurvePoint& p : r.points) {
-        const double rate = (firstStrike ? p.firstStrikeWins : p.shutOutWins) / 1000.0;
+    for (const analysis::CurvePoint& p : r.points) {
+        const double rate = PercentOfWins(static_cast<double>(firstStrike ? p.firstStrikeWins : p.shutOutWins));
         dots += "<circle cx=\"" + N(chart.X(p.speed)) + "\" cy=\"" + N(Chart::Y(rate)) + "\" r=\"2.5\" fill=\"" + colour +
                 "\"/>\n";
     }
@@ -65,7 +67,7 @@ std::string Dots(const CurveResult& r, const Chart& chart, bool firstStrike, con
 
 }  // namespace
 
-std::string CurveSvg(const CurveResult& r) {
+std::string CurveSvg(const analysis::CurveAnswer& r) {
     // Half a speed either side, so that the first and last points are not on the frame.
     const Chart chart(r.from - 0.5, r.to + 0.5);
     const double plotBottom = Chart::Y(0), plotTop = Chart::Y(100);
@@ -75,9 +77,9 @@ std::string CurveSvg(const CurveResult& r) {
     svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
     svg += Text(kWidth / 2, 20, "middle", kSvgTitle, " font-size=\"15\"");
     const std::string subtitle =
-        r.inputs.listed.empty()
-            ? FormatText(300, kSvgSubtitle, {PartyText(r.inputs.allies), r.inputs.enemies})
-            : FormatText(300, kSvgListedSubtitle, {PartyText(r.inputs.allies), PartyText(r.inputs.listed), r.inputs.vary});
+        r.request.listed.empty()
+            ? FormatText(300, kSvgSubtitle, {PartyText(r.request.allies), r.request.enemies})
+            : FormatText(300, kSvgListedSubtitle, {PartyText(r.request.allies), PartyText(r.request.listed), r.request.vary});
     svg += Text(kWidth / 2, 38, "middle", subtitle, " fill=\"#555\"");
 
     for (size_t i = 0; i < r.points.size();) {  // each run of consistent speeds as one band
@@ -109,7 +111,7 @@ std::string CurveSvg(const CurveResult& r) {
 
     svg += Polyline(r, chart, true, kFirstStrikeColour);
     svg += Polyline(r, chart, false, kShutOutColour);
-    if (r.inputs.simulate) svg += Dots(r, chart, true, kFirstStrikeColour) + Dots(r, chart, false, kShutOutColour);
+    if (r.request.simulate) svg += Dots(r, chart, true, kFirstStrikeColour) + Dots(r, chart, false, kShutOutColour);
 
     // The legend, in the upper right corner, where both rates have fallen.
     const double legendX = kWidth - kRight - 230, legendY = plotTop + 14;
@@ -117,17 +119,17 @@ std::string CurveSvg(const CurveResult& r) {
     svg += Text(legendX + 30, legendY + 4, "start", kSvgFirstStrikeLegend);
     svg += Line(legendX, legendY + 18, legendX + 24, legendY + 18,
                 (std::string("stroke=\"") + kShutOutColour + "\" stroke-width=\"2\"").c_str());
-    svg += Text(legendX + 30, legendY + 22, "start", FormatText(200, kSvgShutOutLegend, {r.inputs.enemies}));
+    svg += Text(legendX + 30, legendY + 22, "start", FormatText(200, kSvgShutOutLegend, {r.request.enemies}));
     double next = legendY + 40;
-    if (r.inputs.simulate) {
+    if (r.request.simulate) {
         svg += Text(legendX + 30, next, "start", kSvgSimulatedLegend);
         next += 18;
     }
-    if (r.inputs.observed) {
+    if (r.request.observed) {
         svg += "<rect x=\"" + N(legendX) + "\" y=\"" + N(next - 10) + "\" width=\"24\" height=\"12\" fill=\"#fbeec2\"/>\n";
         svg += Text(legendX + 30, next, "start",
-                    FormatText(200, kSvgConsistentLegend, {static_cast<long long>(r.inputs.observed->successes),
-                                                           static_cast<long long>(r.inputs.observed->trials)}));
+                    FormatText(200, kSvgConsistentLegend, {static_cast<long long>(r.request.observed->successes),
+                                                           static_cast<long long>(r.request.observed->trials)}));
     }
     return svg + "</svg>\n";
 }

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "cli/questions/curve_result.h"
+#include "analysis/curve_question.h"
 
 namespace kestavel::cli {
 
-std::string CurveSvg(const CurveResult& result);
+std::string CurveSvg(const analysis::CurveAnswer& answer);
 
 }  // namespace kestavel::cli

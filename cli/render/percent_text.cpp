@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "engine/run_counts.h"
 #include "text/text_format.h"
 
 namespace kestavel::cli {
@@ -21,7 +22,7 @@ double Parse(const std::string& text) {
 
 }  // namespace
 
-std::string SimulatedPercentText(int64_t wins) { return TrimZeros(FormatFixed(wins / 1000.0, 3)); }
+std::string SimulatedPercentText(int64_t wins) { return TrimZeros(FormatFixed(PercentOfWins(static_cast<double>(wins)), 3)); }
 
 double SimulatedPercentNumber(int64_t wins) { return Parse(SimulatedPercentText(wins)); }
 

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "cli/render/party_text.h"
 #include "cli/render/percent_text.h"
 
 namespace kestavel::cli {
@@ -28,15 +29,15 @@ std::string Record(const std::vector<std::string>& fields) {
 
 }  // namespace
 
-std::string RateCsv(const RateResult& r) {
-    const EnemyGroup& enemies = r.inputs.enemies;
+std::string RateCsv(const analysis::RateAnswer& r) {
+    const analysis::EnemyGroup& enemies = r.request.enemies;
     std::vector<std::string> header = {"allies", enemies.Listed() ? "enemySpeeds" : "enemySpeed", "enemies", "seed"};
-    std::vector<std::string> row = {PartyText(r.inputs.allies),
+    std::vector<std::string> row = {PartyText(r.request.allies),
                                     enemies.Listed() ? PartyText(enemies.listed) : std::to_string(enemies.speed),
-                                    std::to_string(enemies.count), r.inputs.simulate ? std::to_string(r.inputs.seed) : ""};
-    if (r.inputs.simulate) {
+                                    std::to_string(enemies.count), r.request.simulate ? std::to_string(r.request.seed) : ""};
+    if (r.simulated) {
         header.insert(header.end(), {"simulatedShutOutRate", "simulatedFirstStrikeRate"});
-        row.insert(row.end(), {SimulatedPercentText(r.shutOutWins), SimulatedPercentText(r.firstStrikeWins)});
+        row.insert(row.end(), {SimulatedPercentText(r.simulated->shutOutWins), SimulatedPercentText(r.simulated->firstStrikeWins)});
     }
     if (r.exact) {
         header.insert(header.end(), {"exactShutOutRate", "exactFirstStrikeRate"});
@@ -45,46 +46,47 @@ std::string RateCsv(const RateResult& r) {
     return Record(header) + Record(row);
 }
 
-std::string EstimateCsv(const EstimateResult& r) {
-    const bool exact = r.inputs.exact;
+std::string EstimateCsv(const analysis::EstimateAnswer& r) {
+    const bool exact = r.request.exact;
     std::string text = Record({"speed", "run", exact ? "exactFirstStrikeRate" : "simulatedFirstStrikeRate",
                                exact ? "exactShutOutRate" : "simulatedShutOutRate", "best"});
-    for (const EstimateRow& row : r.rows) {
-        const auto rate = [&](double percent) {
+    for (const TableRow& row : r.estimation.table) {
+        const auto rate = [&](double percent, int64_t wins) {
             if (!row.run) return std::string();
-            return exact ? ExactPercentText(percent / 100) : SimulatedPercentText(std::llround(percent * 1000));
+            return exact ? ExactPercentText(percent / 100) : SimulatedPercentText(wins);
         };
-        text += Record({std::to_string(row.speed), row.run ? "true" : "false", rate(row.firstStrikeRate),
-                        rate(row.shutOutRate), row.run && row.speed == r.bestSpeed ? "true" : "false"});
+        text += Record({std::to_string(row.speed), row.run ? "true" : "false", rate(row.firstStrikeRate, row.firstStrikeWins),
+                        rate(row.shutOutRate, row.shutOutWins),
+                        row.run && row.speed == r.estimation.bestSpeed ? "true" : "false"});
     }
     return text;
 }
 
-std::string CurveCsv(const CurveResult& r) {
+std::string CurveCsv(const analysis::CurveAnswer& r) {
     std::vector<std::string> header = {"speed", "exactFirstStrikeRate", "exactShutOutRate"};
-    if (r.inputs.simulate) header.insert(header.end(), {"simulatedFirstStrikeRate", "simulatedShutOutRate"});
-    if (r.inputs.observed) header.push_back("consistent");
+    if (r.request.simulate) header.insert(header.end(), {"simulatedFirstStrikeRate", "simulatedShutOutRate"});
+    if (r.request.observed) header.push_back("consistent");
     std::string text = Record(header);
-    for (const CurvePoint& p : r.points) {
+    for (const analysis::CurvePoint& p : r.points) {
         std::vector<std::string> row = {std::to_string(p.speed), ExactPercentText(p.exact.firstStrike),
                                         ExactPercentText(p.exact.shutOut)};
-        if (r.inputs.simulate) {
+        if (r.request.simulate) {
             row.insert(row.end(), {SimulatedPercentText(p.firstStrikeWins), SimulatedPercentText(p.shutOutWins)});
         }
-        if (r.inputs.observed) row.push_back(p.consistent ? "true" : "false");
+        if (r.request.observed) row.push_back(p.consistent ? "true" : "false");
         text += Record(row);
     }
     return text;
 }
 
-std::string NeedCsv(const NeedResult& r) {
-    const EnemyGroup& enemies = r.inputs.enemies;
+std::string NeedCsv(const analysis::NeedAnswer& r) {
+    const analysis::EnemyGroup& enemies = r.request.enemies;
     const SpeedNeeded& f = r.found;
     return Record({"allies", enemies.Listed() ? "enemySpeeds" : "enemySpeed", "enemies", "event", "percent", "member",
                    "reachable", "speed", "exactRateAtSpeed", "exactRateOneBelow", "exactRateLimit"}) +
-           Record({PartyText(r.inputs.allies), enemies.Listed() ? PartyText(enemies.listed) : std::to_string(enemies.speed),
-                   std::to_string(enemies.count), r.inputs.shutOut ? "shutOut" : "firstStrike",
-                   std::to_string(r.inputs.shutOut.value_or(r.inputs.firstStrike.value_or(0))), std::to_string(r.member),
+           Record({PartyText(r.request.allies), enemies.Listed() ? PartyText(enemies.listed) : std::to_string(enemies.speed),
+                   std::to_string(enemies.count), r.request.shutOut ? "shutOut" : "firstStrike",
+                   std::to_string(r.request.shutOut.value_or(r.request.firstStrike.value_or(0))), std::to_string(r.member),
                    f.reachable ? "true" : "false", std::to_string(f.speed), ExactPercentText(f.rateAtSpeed),
                    ExactPercentText(f.rateOneBelow), ExactPercentText(f.limit)});
 }

@@ -3,16 +3,16 @@
 
 #include <string>
 
-#include "cli/questions/curve_result.h"
-#include "cli/questions/estimate_result.h"
-#include "cli/questions/need_result.h"
-#include "cli/questions/rate_result.h"
+#include "analysis/curve_question.h"
+#include "analysis/estimate_question.h"
+#include "analysis/need_question.h"
+#include "analysis/rate_question.h"
 
 namespace kestavel::cli {
 
-std::string RateCsv(const RateResult& result);
-std::string EstimateCsv(const EstimateResult& result);
-std::string CurveCsv(const CurveResult& result);
-std::string NeedCsv(const NeedResult& result);
+std::string RateCsv(const analysis::RateAnswer& answer);
+std::string EstimateCsv(const analysis::EstimateAnswer& answer);
+std::string CurveCsv(const analysis::CurveAnswer& answer);
+std::string NeedCsv(const analysis::NeedAnswer& answer);
 
 }  // namespace kestavel::cli

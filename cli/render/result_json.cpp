@@ -1,11 +1,11 @@
 #include "cli/render/result_json.h"
 
 #include "cli/output/terminal_text.h"
-#include "cli/questions/encounter/enemy_group.h"
+#include "cli/render/estimate_notes.h"
 #include "cli/render/percent_text.h"
 #include "cli/render/roster_text.h"
 #include "engine/trials/trial_path.h"
-#include "commands/roster_list.h"
+#include "roster/roster_entry_text.h"
 
 namespace kestavel::cli {
 
@@ -21,7 +21,7 @@ json ExactRatesJson(const ExactRates& rates) {
 }
 
 // The enemies as the inputs echo them: `enemySpeed` or `enemySpeeds`, then `enemies`.
-void AddGroupJson(json& inputs, const EnemyGroup& group) {
+void AddGroupJson(json& inputs, const analysis::EnemyGroup& group) {
     if (group.Listed()) {
         inputs["enemySpeeds"] = group.listed;
     } else {
@@ -30,17 +30,14 @@ void AddGroupJson(json& inputs, const EnemyGroup& group) {
     inputs["enemies"] = group.count;
 }
 
-json FitJson(const EstimateResult& r, const ObservedCountFit& fit) {
-    const auto speedJson = [&](const SpeedWithRate& s) {
+json FitJson(const analysis::EstimateAnswer& r, const analysis::CountFit& fit) {
+    const auto speedJson = [&](const analysis::FittingSpeed& s) {
         json entry = {{"speed", s.speed}};
-        // The fit's probability is the counted event's; the other rate comes with it.
-        double allies[kAllyCount];
-        SetAllySpeeds(allies, r.inputs.allies);
-        entry.update(ExactRatesJson(ExactRatesFor(allies, s.speed, r.enemies)));
+        entry.update(ExactRatesJson(s.rates));
         return entry;
     };
     json consistent = json::array();
-    for (const SpeedWithRate& s : fit.consistent) consistent.push_back(speedJson(s));
+    for (const analysis::FittingSpeed& s : fit.consistent) consistent.push_back(speedJson(s));
     return {{"countedEvent", r.enemies == 1 ? "firstStrike" : "shutOut"},
             {"interval", "clopper-pearson"},
             {"confidence", 95},
@@ -50,60 +47,62 @@ json FitJson(const EstimateResult& r, const ObservedCountFit& fit) {
 
 // The trial path that did the runs (KESTAVEL_TRIAL_PATH chooses another to compare); null when
 // nothing was simulated.
-json TrialPathJson(bool simulated) { return simulated ? json(TrialPathName(LastRunTrialPath())) : json(nullptr); }
+json TrialPathJson(bool simulated, TrialPath path) { return simulated ? json(TrialPathName(path)) : json(nullptr); }
 
 }  // namespace
 
-json RateJson(const RateResult& r) {
-    json inputs = {{"allies", r.inputs.allies}};
-    AddGroupJson(inputs, r.inputs.enemies);
-    json j = {{"command", "rate"}, {"inputs", inputs}, {"seed", r.inputs.simulate ? json(r.inputs.seed) : json(nullptr)},
-              {"trialPath", TrialPathJson(r.inputs.simulate)}};
-    if (r.inputs.simulate) {
-        j.update({{"shutOutWins", r.shutOutWins},
-                  {"firstStrikeWins", r.firstStrikeWins},
-                  {"simulatedShutOutRate", SimulatedPercentNumber(r.shutOutWins)},
-                  {"simulatedFirstStrikeRate", SimulatedPercentNumber(r.firstStrikeWins)}});
+json RateJson(const analysis::RateAnswer& r) {
+    json inputs = {{"allies", r.request.allies}};
+    AddGroupJson(inputs, r.request.enemies);
+    const bool simulated = r.simulated.has_value();
+    json j = {{"command", "rate"}, {"inputs", inputs}, {"seed", simulated ? json(r.request.seed) : json(nullptr)},
+              {"trialPath", TrialPathJson(simulated, simulated ? r.simulated->path : TrialPath::kPlain)}};
+    if (simulated) {
+        j.update({{"shutOutWins", r.simulated->shutOutWins},
+                  {"firstStrikeWins", r.simulated->firstStrikeWins},
+                  {"simulatedShutOutRate", SimulatedPercentNumber(r.simulated->shutOutWins)},
+                  {"simulatedFirstStrikeRate", SimulatedPercentNumber(r.simulated->firstStrikeWins)}});
     }
     if (r.exact) j.update(ExactRatesJson(*r.exact));
     return j;
 }
 
-json EstimateJson(const EstimateResult& r) {
-    const EstimateInputs& in = r.inputs;
+json EstimateJson(const analysis::EstimateAnswer& r) {
+    const analysis::EstimateRequest& in = r.request;
     json inputs = {{"allies", in.allies}, {"enemies", r.enemies}, {"exact", in.exact}};
     inputs["firstStrike"] = in.firstStrike ? json(*in.firstStrike) : json(nullptr);
     inputs["shutOut"] = in.shutOut ? json(*in.shutOut) : json(nullptr);
     inputs["observed"] = in.observed ? ObservedJson(*in.observed) : json(nullptr);
     json rows = json::array();
-    for (const EstimateRow& row : r.rows) {
+    for (const TableRow& row : r.estimation.table) {
         json entry = {{"speed", row.speed}, {"run", row.run}};
         if (row.run && in.exact) {
             entry["exactFirstStrikeRate"] = ExactPercentNumber(row.firstStrikeRate / 100);
             entry["exactShutOutRate"] = ExactPercentNumber(row.shutOutRate / 100);
         } else if (row.run) {
-            entry["simulatedFirstStrikeRate"] = row.firstStrikeRate;
-            entry["simulatedShutOutRate"] = row.shutOutRate;
+            // A simulated rate is a count of 100000 runs: its percent has three exact decimals.
+            entry["simulatedFirstStrikeRate"] = PercentOfWins(static_cast<double>(row.firstStrikeWins));
+            entry["simulatedShutOutRate"] = PercentOfWins(static_cast<double>(row.shutOutWins));
         }
         rows.push_back(entry);
     }
     json notes = json::array();
-    for (const Note& note : r.notes) notes.push_back({{"code", note.code}, {"message", note.message}});
+    for (const Note& note : EstimateNotes(r)) notes.push_back({{"code", note.code}, {"message", note.message}});
     return {{"command", "estimate"},
             {"inputs", inputs},
             {"seed", in.exact ? json(nullptr) : json(in.seed)},
-            {"trialPath", TrialPathJson(!in.exact)},
-            {"candidateRange", {{"lowest", r.range.lowerSpeed}, {"highest", r.range.upperSpeed}}},
-            {"bestSpeed", r.bestSpeed},
+            {"trialPath", TrialPathJson(!in.exact, r.estimation.path)},
+            {"candidateRange", {{"lowest", r.estimation.range.lowerSpeed}, {"highest", r.estimation.range.upperSpeed}}},
+            {"bestSpeed", r.estimation.bestSpeed},
             {"rows", rows},
-            {"observed", r.fit ? FitJson(r, *r.fit) : json(nullptr)},
+            {"observed", r.countFit ? FitJson(r, *r.countFit) : json(nullptr)},
             {"notes", notes}};
 }
 
-json CurveJson(const CurveResult& r) {
-    const CurveInputs& in = r.inputs;
+json CurveJson(const analysis::CurveAnswer& r) {
+    const analysis::CurveRequest& in = r.request;
     json points = json::array();
-    for (const CurvePoint& p : r.points) {
+    for (const analysis::CurvePoint& p : r.points) {
         json entry = {{"speed", p.speed}};
         entry.update(ExactRatesJson(p.exact));
         if (in.simulate) {
@@ -122,12 +121,12 @@ json CurveJson(const CurveResult& r) {
     return {{"command", "curve"},
             {"inputs", inputs},
             {"seed", in.simulate ? json(in.seed) : json(nullptr)},
-            {"trialPath", TrialPathJson(in.simulate)},
+            {"trialPath", TrialPathJson(in.simulate, r.path)},
             {"points", points}};
 }
 
-json NeedJson(const NeedResult& r) {
-    const NeedInputs& in = r.inputs;
+json NeedJson(const analysis::NeedAnswer& r) {
+    const analysis::NeedRequest& in = r.request;
     json inputs = {{"allies", in.allies}};
     AddGroupJson(inputs, in.enemies);
     inputs["firstStrike"] = in.firstStrike ? json(*in.firstStrike) : json(nullptr);
@@ -145,8 +144,8 @@ json NeedJson(const NeedResult& r) {
             {"exactRateLimit", ExactPercentNumber(r.found.limit)}};
 }
 
-json RosterJson(const RosterResult& r) {
-    const RosterTable& table = r.simulator->roster;
+json RosterJson(const RosterRun& r) {
+    const RosterTable& table = *r.answer.table;
     json rows = json::array();
     for (int32_t row = 0; row < table.rowCount; ++row) {
         rows.push_back({{"entry", Utf8Text(RosterEntryText(table, row))},
@@ -156,7 +155,7 @@ json RosterJson(const RosterResult& r) {
                         {"speed", table.speed[row]}});
     }
     json dropped = json::array(), warnings = json::array();
-    for (const LineDiagnostic& d : RosterDiagnostics(r.report)) {
+    for (const LineDiagnostic& d : RosterDiagnostics(r.answer.report)) {
         json entry = {{"line", d.line}, {"code", d.code}, {d.dropped ? "reason" : "message", d.text}};
         if (d.lines > 1 || d.code == std::string_view("overCapacity")) entry["lines"] = d.lines;
         (d.dropped ? dropped : warnings).push_back(entry);

@@ -4,19 +4,19 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "cli/questions/curve_result.h"
-#include "cli/questions/estimate_result.h"
-#include "cli/questions/need_result.h"
-#include "cli/questions/rate_result.h"
-#include "cli/questions/roster_result.h"
+#include "analysis/curve_question.h"
+#include "analysis/estimate_question.h"
+#include "analysis/need_question.h"
+#include "analysis/rate_question.h"
+#include "cli/questions/roster_file.h"
 
 namespace kestavel::cli {
 
-nlohmann::ordered_json RateJson(const RateResult& result);
-nlohmann::ordered_json EstimateJson(const EstimateResult& result);
-nlohmann::ordered_json CurveJson(const CurveResult& result);
-nlohmann::ordered_json NeedJson(const NeedResult& result);
-nlohmann::ordered_json RosterJson(const RosterResult& result);
+nlohmann::ordered_json RateJson(const analysis::RateAnswer& answer);
+nlohmann::ordered_json EstimateJson(const analysis::EstimateAnswer& answer);
+nlohmann::ordered_json CurveJson(const analysis::CurveAnswer& answer);
+nlohmann::ordered_json NeedJson(const analysis::NeedAnswer& answer);
+nlohmann::ordered_json RosterJson(const RosterRun& run);
 
 // {"error": {"code": ..., "message": ...}}
 nlohmann::ordered_json ErrorJson(const char* code, const std::string& message);

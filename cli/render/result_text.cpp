@@ -5,7 +5,9 @@
 
 #include "cli/cli_messages.h"
 #include "cli/output/terminal_text.h"
+#include "engine/run_counts.h"
 #include "text/text_format.h"
+#include "text/window_texts.h"
 
 namespace kestavel::cli {
 
@@ -19,52 +21,64 @@ double CutPercent(double probability) { return std::floor(1000 * probability) / 
 
 }  // namespace
 
-std::string RateText(const RateResult& r) {
-    std::string text = r.inputs.simulate ? Line(r.shutOutLine) + Line(r.firstStrikeLine) : std::string();
+// The window's two result labels.
+std::string RateText(const analysis::RateAnswer& r) {
+    const int32_t enemies = r.request.enemies.count;
+    std::string text;
+    if (r.simulated) {
+        const double shutOutWins = static_cast<double>(r.simulated->shutOutWins);
+        const double firstStrikeWins = static_cast<double>(r.simulated->firstStrikeWins);
+        text += Line(FormatText(kTextBufferSize, messages::kShutOutResult, {enemies, PercentOfWins(shutOutWins)}));
+        text += Line(FormatText(kTextBufferSize, messages::kFirstStrikeResult, {PercentOfWins(firstStrikeWins)}));
+    }
     if (r.exact) {
-        for (const std::string& line : ExactRateLines(r.inputs.enemies.count, *r.exact)) text += Line(line);
+        for (const std::string& line : ExactRateLines(enemies, *r.exact)) text += Line(line);
     }
     return text;
 }
 
-std::string EstimateText(const EstimateResult& r) {
-    std::string text = Line(r.headerLine);
-    for (const std::string& row : r.rowLines) text += Line(row);
-    if (r.fit) {
-        for (const std::string& line : ObservedCountLines(*r.inputs.observed, r.enemies, *r.fit)) text += Line(line);
+// The window's table: its header and five rows.
+std::string EstimateText(const analysis::EstimateAnswer& r) {
+    std::string text = Line(FormatText(kTextBufferSize, messages::kEstimateTableHeader, {r.enemies}));
+    for (const TableRow& row : r.estimation.table) {
+        text += Line(FormatText(kTextBufferSize, messages::kEstimateTableRow,
+                                {row.speed, row.firstStrikeRate, row.shutOutRate}));
+    }
+    if (r.countFit) {
+        for (const std::string& line : ObservedCountLines(*r.request.observed, r.enemies, r.countFit->fit)) text += Line(line);
     }
     return text;
 }
 
-std::string CurveText(const CurveResult& r) {
-    const int32_t enemies = r.inputs.enemies;
+std::string CurveText(const analysis::CurveAnswer& r) {
+    const int32_t enemies = r.request.enemies;
     std::string header = FormatText(200, kCurveHeader, {enemies});
-    if (r.inputs.simulate) header += FormatText(200, kCurveSimulatedHeader, {enemies});
-    if (r.inputs.observed) {
-        header += FormatText(200, kCurveObservedHeader, {static_cast<long long>(r.inputs.observed->successes),
-                                                   static_cast<long long>(r.inputs.observed->trials)});
+    if (r.request.simulate) header += FormatText(200, kCurveSimulatedHeader, {enemies});
+    if (r.request.observed) {
+        header += FormatText(200, kCurveObservedHeader, {static_cast<long long>(r.request.observed->successes),
+                                                   static_cast<long long>(r.request.observed->trials)});
     }
     std::string text = Line(header);
-    for (const CurvePoint& p : r.points) {
+    for (const analysis::CurvePoint& p : r.points) {
         std::string row = FormatText(200, "%d\t%.4f\t%.4f", {p.speed, 100 * p.exact.firstStrike, 100 * p.exact.shutOut});
-        if (r.inputs.simulate) {
-            row += FormatText(200, "\t%.1f\t%.1f", {p.firstStrikeWins / 1000.0, p.shutOutWins / 1000.0});
+        if (r.request.simulate) {
+            row += FormatText(200, "\t%.1f\t%.1f", {PercentOfWins(static_cast<double>(p.firstStrikeWins)), PercentOfWins(static_cast<double>(p.shutOutWins))});
         }
-        if (r.inputs.observed) row += p.consistent ? kCurveConsistent : "\t-";
+        if (r.request.observed) row += p.consistent ? kCurveConsistent : "\t-";
         text += Line(row);
     }
     return text;
 }
 
-std::string NeedText(const NeedResult& r) {
+std::string NeedText(const analysis::NeedAnswer& r) {
     const SpeedNeeded& f = r.found;
-    const std::string name = r.inputs.shutOut ? FormatText(100, kNeedShutOutName, {r.inputs.enemies.count})
+    const std::string name = r.request.shutOut ? FormatText(100, kNeedShutOutName, {r.request.enemies.count})
                                               : std::string(kNeedFirstStrikeName);
     if (f.reachable) {
         return Line(FormatText(300, kNeedReached, {r.member, f.speed, name, CutPercent(f.rateAtSpeed), f.speed - 1,
                                                    CutPercent(f.rateOneBelow)}));
     }
-    const int32_t target = r.inputs.shutOut.value_or(r.inputs.firstStrike.value_or(0));
+    const int32_t target = r.request.shutOut.value_or(r.request.firstStrike.value_or(0));
     return Line(FormatText(300, kNeedUnreached, {r.member, name, target, f.speed, CutPercent(f.rateAtSpeed), f.speed - 1,
                                                  CutPercent(f.rateOneBelow)})) +
            Line(FormatText(300, kNeedLimit, {name, 100 * f.limit}));

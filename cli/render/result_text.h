@@ -3,17 +3,18 @@
 
 #include <string>
 
-#include "cli/questions/curve_result.h"
-#include "cli/questions/estimate_result.h"
-#include "cli/questions/need_result.h"
-#include "cli/questions/rate_result.h"
+#include "analysis/curve_question.h"
+#include "analysis/estimate_question.h"
+#include "analysis/need_question.h"
+#include "analysis/rate_question.h"
+#include "cli/render/estimate_notes.h"
 
 namespace kestavel::cli {
 
-std::string RateText(const RateResult& result);
-std::string EstimateText(const EstimateResult& result);
-std::string CurveText(const CurveResult& result);
-std::string NeedText(const NeedResult& result);
+std::string RateText(const analysis::RateAnswer& answer);
+std::string EstimateText(const analysis::EstimateAnswer& answer);
+std::string CurveText(const analysis::CurveAnswer& answer);
+std::string NeedText(const analysis::NeedAnswer& answer);
 
 // The notes, one "note: ..." line each, for stderr.
 std::string NotesText(const std::vector<Note>& notes);

@@ -6,7 +6,7 @@
 #include "cli/cli_messages.h"
 #include "cli/output/terminal_text.h"
 #include "text/text_format.h"
-#include "commands/roster_list.h"
+#include "roster/roster_entry_text.h"
 
 namespace kestavel::cli {
 

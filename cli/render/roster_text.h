@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/questions/roster_result.h"
+#include "cli/questions/roster_file.h"
 
 namespace kestavel::cli {
 

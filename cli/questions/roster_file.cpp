@@ -1,4 +1,4 @@
-#include "cli/questions/roster_result.h"
+#include "cli/questions/roster_file.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -25,39 +25,40 @@ std::string ErrorText(int error) {
     }
 }
 
+void Read(RosterRun& run, std::istream& lines) {
+    errno = 0;
+    run.answer = analysis::AnswerRoster(lines);
+    if (run.answer.report.readFailed) run.readError = ErrorText(errno);
+}
+
 }  // namespace
 
-RosterResult RunRoster(const std::string& file) {
-    RosterResult result;
-    result.file = file;
-    result.simulator = std::make_unique<SpeedSimulator>(0u);
-    RosterTable& table = result.simulator->roster;
+RosterRun ReadRosterFile(const std::string& file) {
+    RosterRun run;
+    run.file = file;
     if (file == "-") {
-        ReadRosterLines(table, std::cin, &result.report);
-        if (result.report.readFailed) result.readError = ErrorText(errno);
-        return result;
+        Read(run, std::cin);
+        return run;
     }
     const std::filesystem::path path = PathFromUtf8(file);
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (error) {
-        result.openError = ErrorText(error.value());
-        return result;
+        run.openError = ErrorText(error.value());
+        return run;
     }
     if (std::filesystem::is_directory(status)) {
-        result.openError = kErrorIsDirectory;
-        return result;
+        run.openError = kErrorIsDirectory;
+        return run;
     }
     errno = 0;
     std::ifstream stream(path, std::ios::binary);
     if (!stream.is_open()) {
-        result.openError = ErrorText(errno);
-        return result;
+        run.openError = ErrorText(errno);
+        return run;
     }
-    errno = 0;
-    ReadRosterLines(table, stream, &result.report);
-    if (result.report.readFailed) result.readError = ErrorText(errno);
-    return result;
+    Read(run, stream);
+    return run;
 }
 
 }  // namespace kestavel::cli

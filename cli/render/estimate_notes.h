@@ -1,0 +1,21 @@
+#pragma once
+// The notes on an estimate that deserves a second look, for stderr and for JSON.
+
+#include <string>
+#include <vector>
+
+#include "analysis/estimate_question.h"
+
+namespace kestavel::cli {
+
+struct Note {
+    const char* code;  // stable name, for JSON
+    std::string message;
+};
+
+std::vector<Note> EstimateNotes(const analysis::EstimateAnswer& answer);
+
+// "38 to 53, 60": the runs of consecutive consistent speeds; "none" for none.
+std::string ConsistentSpans(const ObservedCountFit& fit);
+
+}  // namespace kestavel::cli

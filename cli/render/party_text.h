@@ -1,0 +1,12 @@
+#pragma once
+// Speeds as the command line takes them back: "60,50,40".
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kestavel::cli {
+
+std::string PartyText(const std::vector<int32_t>& speeds);
+
+}  // namespace kestavel::cli

@@ -1,0 +1,13 @@
+#pragma once
+// A refusal as kestavel-cli words it: the window's message for the input, then what it takes
+// and what it got (UTF-8, without the program's name).
+
+#include <string>
+
+#include "analysis/refusal.h"
+
+namespace kestavel::cli {
+
+std::string RefusalText(const analysis::Refusal& refusal);
+
+}  // namespace kestavel::cli
