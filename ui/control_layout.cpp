@@ -135,14 +135,14 @@ void SetUpAfterCreation(const PlannedControl& planned, HWND control, HWND previo
                          static_cast<LPARAM>(planned.highest));
             break;
         case Kind::List:
-            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(listFont), TRUE);
+            SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont()), TRUE);
             SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp932(messages::kRosterPlaceholder).c_str()));
             SendMessageW(control, CB_SETCURSEL, 0, 0);
             SendMessageW(control, CB_SETDROPPEDWIDTH, kListDroppedWidth, 1);
             break;
         default:
             if (planned.font == Font::Result) {
-                SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(resultFont), TRUE);
+                SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ResultFont()), TRUE);
             }
             break;
     }
