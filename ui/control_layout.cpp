@@ -135,9 +135,9 @@ void SetUpAfterCreation(const PlannedControl& planned, HWND control, HWND previo
                          static_cast<LPARAM>(planned.highest));
             break;
         case Kind::List:
+            // Its entries, the placeholder first, come from FillRosterList, which WinMain calls
+            // as soon as the window exists.
             SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ListFont()), TRUE);
-            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideFromCp932(messages::kRosterPlaceholder).c_str()));
-            SendMessageW(control, CB_SETCURSEL, 0, 0);
             SendMessageW(control, CB_SETDROPPEDWIDTH, kListDroppedWidth, 1);
             break;
         default:
