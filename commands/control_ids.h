@@ -31,4 +31,11 @@ enum ControlId : int {
     kButtonEstimateShutOut = 5002,
 };
 
+// The members of the ranges above that have no name of their own.
+constexpr int AllySpeedField(int ally) { return kFieldFirstAllySpeed + ally; }  // ally 0 to 4
+constexpr int TableRowLabel(int row) { return kLabelTableFirstRow + row; }       // row 0 to 4
+
+// Each field has its up-down control, numbered in the fields' order.
+constexpr int UpDownFor(int field) { return kFirstUpDown + (field - kFieldFirstAllySpeed); }
+
 }  // namespace kestavel

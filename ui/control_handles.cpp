@@ -12,22 +12,22 @@ HWND buttonHandles[kHandleSlots] = {};
 namespace {
 
 struct HandleTable {
-    int firstId;
+    int (*slotOf)(int controlId);
     int slots;
     HWND* handles;
 };
 
 const HandleTable kTables[] = {
-    {900, kGroupBoxSlots, groupBoxHandles}, {1000, kHandleSlots, labelHandles},
-    {2000, kHandleSlots, editHandles},      {3000, kHandleSlots, upDownHandles},
-    {4000, kHandleSlots, comboHandles},     {5000, kHandleSlots, buttonHandles},
+    {GroupBoxSlot, kGroupBoxSlots, groupBoxHandles}, {LabelSlot, kHandleSlots, labelHandles},
+    {FieldSlot, kHandleSlots, editHandles},          {UpDownSlot, kHandleSlots, upDownHandles},
+    {ListSlot, kHandleSlots, comboHandles},          {ButtonSlot, kHandleSlots, buttonHandles},
 };
 
 }  // namespace
 
 HWND* HandleSlotOf(int controlId) {
     for (const HandleTable& table : kTables) {
-        const int slot = controlId - table.firstId;
+        const int slot = table.slotOf(controlId);
         if (slot >= 0 && slot < table.slots) return &table.handles[slot];
     }
     return nullptr;

@@ -5,17 +5,28 @@
 
 #include <windows.h>
 
+#include "commands/control_ids.h"
+
 namespace kestavel::ui {
 
 constexpr int kHandleSlots = 30;
 constexpr int kGroupBoxSlots = 10;
 
-extern HWND groupBoxHandles[kGroupBoxSlots];  // 900 and up
-extern HWND labelHandles[kHandleSlots];       // 1000 and up
-extern HWND editHandles[kHandleSlots];        // 2000 and up
-extern HWND upDownHandles[kHandleSlots];      // 3000 and up
-extern HWND comboHandles[kHandleSlots];       // 4000 and up
-extern HWND buttonHandles[kHandleSlots];      // 5000 and up
+// The slot of a control in its kind's table; the only place the first identifier of each kind
+// stands for the whole kind.
+constexpr int GroupBoxSlot(int controlId) { return controlId - kGroupParty; }
+constexpr int LabelSlot(int controlId) { return controlId - kLabelPartyHeading; }
+constexpr int FieldSlot(int controlId) { return controlId - kFieldFirstAllySpeed; }
+constexpr int UpDownSlot(int controlId) { return controlId - kFirstUpDown; }
+constexpr int ListSlot(int controlId) { return controlId - kRosterList; }
+constexpr int ButtonSlot(int controlId) { return controlId - kButtonCalculate; }
+
+extern HWND groupBoxHandles[kGroupBoxSlots];
+extern HWND labelHandles[kHandleSlots];
+extern HWND editHandles[kHandleSlots];
+extern HWND upDownHandles[kHandleSlots];
+extern HWND comboHandles[kHandleSlots];
+extern HWND buttonHandles[kHandleSlots];
 
 // The slot that belongs to `controlId`, or null when no table has one.
 HWND* HandleSlotOf(int controlId);

@@ -26,7 +26,7 @@ public:
     void WriteText(int controlId, const std::string& text) override;
 };
 
-// The drop-down list 4000.
+// The roster drop-down list, kRosterList.
 class ComboRosterList final : public RosterListView {
 public:
     void ResetContent() override;

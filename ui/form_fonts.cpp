@@ -1,25 +1,30 @@
 #include "ui/form_fonts.h"
 
 #include "ui/cp932_text.h"
+#include "ui/scoped_font.h"
 
 namespace kestavel::ui {
 
-HFONT listFont = nullptr;
-HFONT resultFont = nullptr;
-
 namespace {
 
-HFONT CreateGothicFont(int height, int weight) {
+ScopedFont listFont;
+ScopedFont resultFont;
+
+ScopedFont CreateGothicFont(int height, int weight) {
     static const std::wstring face = WideFromCp932("ＭＳ ゴシック");
-    return CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                       CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH | FF_DONTCARE, face.c_str());
+    return ScopedFont(CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, PROOF_QUALITY, VARIABLE_PITCH | FF_DONTCARE, face.c_str()));
 }
 
 }  // namespace
 
 void CreateFormFonts() {
-    listFont = CreateGothicFont(16, FW_NORMAL);
-    resultFont = CreateGothicFont(20, FW_BOLD);
+    if (listFont.get() == nullptr) listFont = CreateGothicFont(16, FW_NORMAL);
+    if (resultFont.get() == nullptr) resultFont = CreateGothicFont(20, FW_BOLD);
 }
+
+HFONT ListFont() { return listFont.get(); }
+
+HFONT ResultFont() { return resultFont.get(); }
 
 }  // namespace kestavel::ui

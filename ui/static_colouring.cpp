@@ -1,13 +1,21 @@
 #include "ui/static_colouring.h"
 
+#include "commands/control_ids.h"
+#include "engine/speed_simulator.h"
 #include "ui/control_handles.h"
 
 namespace kestavel::ui {
 
 namespace {
 
-// Labels 1002 and 1003 (the rate results) and 1008 (the estimation's best row).
-bool IsHighlightedLabelSlot(int slot) { return slot == 2 || slot == 3 || slot == 8; }
+// The table's rows run from two below the estimated speed to two above it.
+constexpr int kEstimatedSpeedRow = kTableRows / 2;
+
+// The rate results and the estimated speed's row of the table.
+bool IsHighlightedLabelSlot(int slot) {
+    return slot == LabelSlot(kLabelShutOutResult) || slot == LabelSlot(kLabelFirstStrikeResult) ||
+           slot == LabelSlot(TableRowLabel(kEstimatedSpeedRow));
+}
 
 int SlotIn(const HWND* table, int slots, HWND control) {
     for (int slot = 0; slot < slots; ++slot) {

@@ -42,6 +42,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showMode) {
     RegisterMainClass(instance);
     mainWindow = CreateMainWindow(instance);
     if (mainWindow == nullptr) return 0;
+    // Before the roster is loaded, which leaves it empty here: the list shows its placeholder
+    // even while the loader's message box is open over the window.
+    kestavel::FillRosterList(theSimulator, rosterList);
     ShowWindow(mainWindow, showMode);
     UpdateWindow(mainWindow);
 
