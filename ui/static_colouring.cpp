@@ -1,7 +1,7 @@
 #include "ui/static_colouring.h"
 
 #include "commands/control_ids.h"
-#include "engine/speed_simulator.h"
+#include "engine/estimate_table.h"
 #include "ui/control_handles.h"
 
 namespace kestavel::ui {
