@@ -1,13 +1,14 @@
 #include "engine/mixed_trial_run.h"
 
 #include "engine/initiative.h"
+#include "engine/input_ranges.h"
 
 namespace kestavel {
 
 RunCounts SimulateMixedRun(const double (&allySpeed)[kAllyCount], std::span<const double> enemySpeeds,
                            std::mt19937& engine) {
     RunCounts counts;
-    if (enemySpeeds.empty() || enemySpeeds.size() > kMaxEnemyCount) return counts;
+    if (!kEnemyCountRange.Holds(static_cast<double>(enemySpeeds.size()))) return counts;
 
     for (int trial = kTrialsPerRun; trial > 0; --trial) {
         double allyBest = 0;

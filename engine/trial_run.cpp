@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <span>
 
+#include "engine/input_ranges.h"
 #include "engine/mixed_trial_run.h"
 #include "engine/trials/trial_session.h"
 
@@ -19,7 +20,7 @@ RunCounts SimulateRunPlainly(const double (&allySpeed)[kAllyCount], double enemy
     // The plain loop of a group whose enemies all have this speed; a count outside 1 to 9
     // makes an empty or oversized group, for which nothing is drawn.
     double enemySpeeds[kMaxEnemyCount];
-    const size_t count = enemyCount >= 1 && enemyCount <= kMaxEnemyCount ? static_cast<size_t>(enemyCount) : 0;
+    const size_t count = kEnemyCountRange.Holds(enemyCount) ? static_cast<size_t>(enemyCount) : 0;
     std::fill_n(enemySpeeds, count, enemySpeed);
     return SimulateMixedRun(allySpeed, std::span<const double>(enemySpeeds, count), engine);
 }

@@ -113,11 +113,10 @@ TEST(CliGroups, MixedRatesAreTheEnginesWithTheFirstListedEnemyFirst) {
     const auto j = RunCli("rate --allies 60,50,40 --enemy-speeds 80,30,30 --simulate --seed 3 --json").Json();
     const double allies[5] = {60, 50, 40, 0, 0};
     const std::vector<double> group = {80, 30, 30};
-    SpeedSimulator s(3);
-    std::copy(std::begin(allies), std::end(allies), s.allySpeed);
-    RunMixedTrials(s, group);
-    EXPECT_EQ(j["shutOutWins"], s.winsAll);
-    EXPECT_EQ(j["firstStrikeWins"], s.winsFirst);
+    std::mt19937 engine(3);
+    const RunCounts counts = SimulateMixedRun(allies, group, engine);
+    EXPECT_EQ(j["shutOutWins"], counts.shutOutWins);
+    EXPECT_EQ(j["firstStrikeWins"], counts.firstStrikeWins);
     const ExactRates exact = ExactRatesForGroup(allies, group);
     EXPECT_NEAR(j["exactShutOutRate"].get<double>(), 100 * exact.shutOut, 1e-10);
     EXPECT_NEAR(j["exactFirstStrikeRate"].get<double>(), 100 * exact.firstStrike, 1e-10);

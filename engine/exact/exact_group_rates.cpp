@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/exact/unit_polynomial.h"
+#include "engine/input_ranges.h"
 
 namespace kestavel {
 
@@ -68,8 +69,8 @@ double ProbabilityPartyLosesToGroup(const std::vector<double>& allies, const std
 }
 
 bool IsValidGroup(std::span<const double> enemySpeeds) {
-    if (enemySpeeds.empty() || enemySpeeds.size() > kMaxEnemyCount) return false;
-    return std::all_of(enemySpeeds.begin(), enemySpeeds.end(), [](double s) { return std::isfinite(s) && s >= 1; });
+    if (!kEnemyCountRange.Holds(static_cast<double>(enemySpeeds.size()))) return false;
+    return std::all_of(enemySpeeds.begin(), enemySpeeds.end(), [](double s) { return std::isfinite(s) && s >= kLowestEnemySpeed; });
 }
 
 }  // namespace

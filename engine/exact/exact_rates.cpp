@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/exact/unit_polynomial.h"
+#include "engine/input_ranges.h"
 
 namespace kestavel {
 
@@ -71,7 +72,7 @@ double ProbabilityPartyLoses(const std::vector<AllyInEnemyTerms>& allies, int32_
 }
 
 bool IsValidEnemy(double enemySpeed, int32_t enemyCount) {
-    return std::isfinite(enemySpeed) && enemySpeed >= 1 && enemyCount >= 1 && enemyCount <= kMaxEnemyCount;
+    return std::isfinite(enemySpeed) && enemySpeed >= kLowestEnemySpeed && kEnemyCountRange.Holds(enemyCount);
 }
 
 std::vector<AllyInEnemyTerms> PresentAllies(const double (&allySpeed)[kAllyCount], double enemySpeed) {

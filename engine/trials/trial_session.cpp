@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/initiative.h"
+#include "engine/input_ranges.h"
 #include "engine/trial_run.h"
 #include "engine/trials/trial_kernel.h"
 #include "engine/trials/twister_sequence.h"
@@ -58,7 +59,7 @@ void TrialSession::Finish() {
 }
 
 RunCounts TrialSession::Run(const double (&allySpeed)[kAllyCount], double enemySpeed, int32_t enemyCount) {
-    if (enemyCount < 1 || enemyCount > kMaxEnemyCount) return RunCounts{0, 0, path_};
+    if (!kEnemyCountRange.Holds(enemyCount)) return RunCounts{0, 0, path_};
     if (path_ == TrialPath::kPlain || AnySpeedIsNaN(allySpeed, enemySpeed)) {
         Finish();
         return SimulateRunPlainly(allySpeed, enemySpeed, enemyCount, engine_);

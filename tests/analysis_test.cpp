@@ -1,0 +1,111 @@
+// The question layer: each question refuses what the window refuses, in the window's order, and
+// answers with the very numbers of the window's own calculation for the same seed.
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
+#include <variant>
+
+#include "analysis/curve_question.h"
+#include "analysis/estimate_question.h"
+#include "analysis/need_question.h"
+#include "analysis/rate_question.h"
+#include "fakes.h"
+#include "record/enemy_speed_estimation.h"
+#include "reference_model.h"
+
+namespace kestavel::analysis {
+namespace {
+
+template <typename Answer>
+std::optional<Refusal> RefusalOf(const Outcome<Answer>& outcome) {
+    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return *refusal;
+    return std::nullopt;
+}
+
+void ExpectRefusal(const std::optional<Refusal>& got, RefusedInput input, int64_t lowest, std::optional<int64_t> highest,
+                   int64_t given, int line) {
+    ASSERT_TRUE(got.has_value()) << "case on line " << line;
+    EXPECT_EQ(got->input, input) << "case on line " << line;
+    EXPECT_EQ(got->lowest, lowest) << "case on line " << line;
+    EXPECT_EQ(got->highest, highest) << "case on line " << line;
+    EXPECT_EQ(got->given, given) << "case on line " << line;
+}
+
+EnemyGroup Alike(int32_t speed, int32_t count) { return EnemyGroup{{}, speed, count}; }
+EnemyGroup Listed(std::vector<int32_t> speeds) {
+    const auto count = static_cast<int32_t>(speeds.size());
+    return EnemyGroup{std::move(speeds), 0, count};
+}
+
+TEST(Questions, RefuseAsTheWindowDoesInItsOrder) {
+    const std::optional<int64_t> open;
+    struct Case {
+        std::optional<Refusal> got;
+        RefusedInput input;
+        int64_t lowest;
+        std::optional<int64_t> highest;
+        int64_t given;
+        int line;
+    } cases[] = {
+        // The rate: the speed before the count; the first listed speed below 1.
+        {RefusalOf(AnswerRate({{60}, Alike(0, 10)})), RefusedInput::kEnemySpeed, 1, open, 0, __LINE__},
+        {RefusalOf(AnswerRate({{60}, Alike(50, 10)})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
+        {RefusalOf(AnswerRate({{60}, Listed({80, -5, 0})})), RefusedInput::kEnemySpeed, 1, open, -5, __LINE__},
+        {RefusalOf(AnswerRate({{60}, Listed(std::vector<int32_t>(10, 30))})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
+        // The estimation: a first-strike percent before the party; a count before its percent.
+        {RefusalOf(AnswerEstimate({{0}, 100})), RefusedInput::kObservedPercent, 1, 99, 100, __LINE__},
+        {RefusalOf(AnswerEstimate({{0}, 50})), RefusedInput::kBestAllySpeed, 1, 199, 0, __LINE__},
+        {RefusalOf(AnswerEstimate({{200, -3}, 50})), RefusedInput::kBestAllySpeed, 1, 199, 200, __LINE__},
+        {RefusalOf(AnswerEstimate({{60}, std::nullopt, 0, 10})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
+        {RefusalOf(AnswerEstimate({{60}, std::nullopt, 0, 3})), RefusedInput::kObservedPercent, 1, 99, 0, __LINE__},
+        {RefusalOf(AnswerEstimate({{60}, std::nullopt, std::nullopt, 0, BinomialCount{3, 10}})), RefusedInput::kEnemyCount,
+         1, 9, 0, __LINE__},
+        // The curve: a listed group's checks, then the estimation's.
+        {RefusalOf(AnswerCurve({{60}, 2, {80, 0}, 1})), RefusedInput::kEnemySpeed, 1, open, 0, __LINE__},
+        {RefusalOf(AnswerCurve({{250}, 10})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
+        {RefusalOf(AnswerCurve({{250}, 2})), RefusedInput::kBestAllySpeed, 1, 199, 250, __LINE__},
+        // The speed needed: the group's checks.
+        {RefusalOf(AnswerNeed({{60}, Alike(10, 0), 50})), RefusedInput::kEnemyCount, 1, 9, 0, __LINE__},
+    };
+    for (const Case& c : cases) ExpectRefusal(c.got, c.input, c.lowest, c.highest, c.given, c.line);
+}
+
+// What the window shows for a seed, the question answers for the same seed.
+TEST(Questions, AnswerWithTheWindowsNumbersSeedForSeed) {
+    const Party party = {60, 50, 40, 30, 20};
+    double allies[kAllyCount];
+    FillAllySpeeds(party, allies);
+
+    const auto rate = std::get<RateAnswer>(AnswerRate({party, Alike(50, 2), true, true, 7}));
+    std::mt19937 engine(7);
+    const reference::Counts counts = reference::Run(engine, allies, 50, 2);
+    EXPECT_EQ(rate.simulated->shutOutWins, counts.winsAll);
+    EXPECT_EQ(rate.simulated->firstStrikeWins, counts.winsFirst);
+    EXPECT_EQ(rate.exact->shutOut, ExactRatesFor(allies, 50, 2).shutOut);
+
+    for (const auto& [kind, percent, enemies] : {std::tuple{kMatchFirstStrike, 95, 1}, std::tuple{kMatchShutOut, 40, 3}}) {
+        EstimateRequest request{party};
+        (kind == kMatchFirstStrike ? request.firstStrike : request.shutOut) = percent;
+        request.enemies = enemies;
+        request.seed = 11;
+        const auto answer = std::get<EstimateAnswer>(AnswerEstimate(request));
+
+        SpeedSimulator window(11u);
+        std::copy(std::begin(allies), std::end(allies), window.allySpeed);
+        window.enemyCount = enemies;
+        window.targetFirstRate = window.targetAllRate = percent;
+        testing::RecordingProgress progress;
+        ASSERT_EQ(EstimateEnemySpeed(window, kind, progress), kEstimateOk);
+        EXPECT_EQ(answer.estimation.bestSpeed, window.bestSpeed);
+        for (int i = 0; i < kTableRows; ++i) {
+            EXPECT_EQ(answer.estimation.table[i].speed, window.rowSpeed[i]);
+            EXPECT_EQ(answer.estimation.table[i].shutOutRate, window.rowAllRate[i]);
+            EXPECT_EQ(answer.estimation.table[i].firstStrikeRate, window.rowFirstRate[i]);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kestavel::analysis
