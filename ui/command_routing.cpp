@@ -7,7 +7,7 @@
 #include "record/enemy_speed_estimation.h"
 #include "commands/progress/throttled_progress.h"
 #include "ui/core_adapters.h"
-#include "ui/resource_ids.h"
+#include "ui/resources/resource_ids.h"
 
 namespace kestavel::ui {
 

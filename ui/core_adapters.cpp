@@ -1,7 +1,7 @@
 #include "ui/core_adapters.h"
 
 #include "commands/control_ids.h"
-#include "ui/control_handles.h"
+#include "ui/controls/control_handles.h"
 #include "ui/cp932_text.h"
 
 namespace kestavel::ui {

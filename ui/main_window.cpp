@@ -2,10 +2,10 @@
 
 #include "text/window_texts.h"
 #include "ui/command_routing.h"
-#include "ui/control_layout.h"
+#include "ui/controls/control_layout.h"
+#include "ui/controls/static_colouring.h"
 #include "ui/cp932_text.h"
-#include "ui/resource_ids.h"
-#include "ui/static_colouring.h"
+#include "ui/resources/resource_ids.h"
 
 namespace kestavel::ui {
 

@@ -1,7 +1,7 @@
-#include "ui/form_fonts.h"
+#include "ui/controls/form_fonts.h"
 
+#include "ui/controls/scoped_font.h"
 #include "ui/cp932_text.h"
-#include "ui/scoped_font.h"
 
 namespace kestavel::ui {
 

@@ -1,8 +1,8 @@
-#include "ui/static_colouring.h"
+#include "ui/controls/static_colouring.h"
 
 #include "commands/control_ids.h"
 #include "engine/estimate_table.h"
-#include "ui/control_handles.h"
+#include "ui/controls/control_handles.h"
 
 namespace kestavel::ui {
 

@@ -1,4 +1,4 @@
-#include "ui/control_layout.h"
+#include "ui/controls/control_layout.h"
 
 #include <commctrl.h>
 
@@ -6,9 +6,9 @@
 
 #include "commands/control_ids.h"
 #include "text/window_texts.h"
-#include "ui/control_handles.h"
+#include "ui/controls/control_handles.h"
+#include "ui/controls/form_fonts.h"
 #include "ui/cp932_text.h"
-#include "ui/form_fonts.h"
 
 namespace kestavel::ui {
 

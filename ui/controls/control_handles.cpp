@@ -1,4 +1,4 @@
-#include "ui/control_handles.h"
+#include "ui/controls/control_handles.h"
 
 namespace kestavel::ui {
 
