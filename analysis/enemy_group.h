@@ -11,7 +11,7 @@
 namespace kestavel::analysis {
 
 struct EnemyGroup {
-    std::vector<int32_t> listed;  // one speed per enemy; empty for enemies alike
+    std::vector<int32_t> listed{};  // one speed per enemy; empty for enemies alike
     int32_t speed = 0;            // enemies alike
     int32_t count = 0;            // with a listed group, its size
 

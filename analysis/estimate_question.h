@@ -18,11 +18,11 @@
 namespace kestavel::analysis {
 
 struct EstimateRequest {
-    Party allies;
-    std::optional<int32_t> firstStrike;  // percent observed, against one enemy
-    std::optional<int32_t> shutOut;      // percent observed, against `enemies`
+    Party allies{};
+    std::optional<int32_t> firstStrike{};  // percent observed, against one enemy
+    std::optional<int32_t> shutOut{};      // percent observed, against `enemies`
     int32_t enemies = 1;                 // for a shut-out rate or a count
-    std::optional<BinomialCount> observed;
+    std::optional<BinomialCount> observed{};
     bool exact = false;                  // always with a count
     uint32_t seed = 0;                   // of the simulated runs
     EstimationProgress* progress = nullptr;  // the simulated runs' progress, when wanted

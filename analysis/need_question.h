@@ -13,11 +13,11 @@
 namespace kestavel::analysis {
 
 struct NeedRequest {
-    Party allies;
-    EnemyGroup enemies;
-    std::optional<int32_t> firstStrike;  // one of the two: the percent to reach, in kTargetPercentRange
-    std::optional<int32_t> shutOut;
-    std::optional<int32_t> member;       // from 1; the fastest (the first of equals) when not given
+    Party allies{};
+    EnemyGroup enemies{};
+    std::optional<int32_t> firstStrike{};  // one of the two: the percent to reach, in kTargetPercentRange
+    std::optional<int32_t> shutOut{};
+    std::optional<int32_t> member{};       // from 1; the fastest (the first of equals) when not given
 };
 
 struct NeedAnswer {

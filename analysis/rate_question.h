@@ -14,8 +14,8 @@
 namespace kestavel::analysis {
 
 struct RateRequest {
-    Party allies;
-    EnemyGroup enemies;
+    Party allies{};
+    EnemyGroup enemies{};
     bool simulate = true;
     bool exact = false;
     uint32_t seed = 0;  // of the simulated run

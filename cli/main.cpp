@@ -1,6 +1,7 @@
 // kestavel-cli: the window's calculations from a terminal or a script. This file puts the
 // pieces together: the command line, the run of the core, the chosen rendering, the exit.
 
+#include <cstddef>
 #include <cstdlib>
 #include <fstream>
 #include <string>
@@ -15,13 +16,16 @@
 #include "cli/output/terminal_text.h"
 #include "cli/platform/console.h"
 #include "cli/platform/file_path.h"
+#include "cli/questions/progress_on_line.h"
+#include "cli/questions/roster_file.h"
 #include "cli/render/curve_svg.h"
+#include "cli/render/refusal_text.h"
 #include "cli/render/result_csv.h"
 #include "cli/render/result_json.h"
 #include "cli/render/result_text.h"
 #include "cli/render/roster_text.h"
-#include "text/text_format.h"
 #include "engine/trials/trial_path.h"
+#include "text/text_format.h"
 
 #ifdef _WIN32
 #include "cli/platform/wide_text.h"
@@ -38,63 +42,112 @@ int Fail(Format format, const char* code, const std::string& message, int status
     return status;
 }
 
-template <typename Result, typename Render>
-int Emit(Format format, const Outcome<Result>& outcome, Render render) {
-    if (const Refusal* refusal = std::get_if<Refusal>(&outcome)) return Fail(format, "refused", refusal->message, kExitRefused);
-    WriteOut(render(std::get<Result>(outcome)));
+// How a command's result is shown in one output format.
+template <typename Result>
+struct Renderer {
+    Format format;
+    std::string (*render)(const Result&);
+};
+
+template <typename Result, nlohmann::ordered_json (*ToJson)(const Result&)>
+std::string JsonTextOf(const Result& result) {
+    return JsonText(ToJson(result));
+}
+
+std::string RosterRows(const RosterRun& run) { return RosterRowsText(*run.answer.table); }
+
+// Each command's output formats, text first: a new format is a row in the table of every
+// command that offers it (and a flag in its subcommand).
+constexpr Renderer<analysis::RateAnswer> kRateRenderers[] = {
+    {Format::kText, RateText},
+    {Format::kJson, JsonTextOf<analysis::RateAnswer, RateJson>},
+    {Format::kCsv, RateCsv},
+};
+constexpr Renderer<analysis::EstimateAnswer> kEstimateRenderers[] = {
+    {Format::kText, EstimateText},
+    {Format::kJson, JsonTextOf<analysis::EstimateAnswer, EstimateJson>},
+    {Format::kCsv, EstimateCsv},
+};
+constexpr Renderer<analysis::CurveAnswer> kCurveRenderers[] = {
+    {Format::kText, CurveText},
+    {Format::kJson, JsonTextOf<analysis::CurveAnswer, CurveJson>},
+    {Format::kCsv, CurveCsv},
+    {Format::kSvg, CurveSvg},
+};
+constexpr Renderer<analysis::NeedAnswer> kNeedRenderers[] = {
+    {Format::kText, NeedText},
+    {Format::kJson, JsonTextOf<analysis::NeedAnswer, NeedJson>},
+    {Format::kCsv, NeedCsv},
+};
+constexpr Renderer<RosterRun> kRosterRenderers[] = {
+    {Format::kText, RosterRows},
+    {Format::kJson, JsonTextOf<RosterRun, RosterJson>},
+};
+
+// A format the table lacks is one the command's options cannot ask for; it is shown as text.
+template <typename Result, size_t N>
+auto RendererFor(const Renderer<Result> (&table)[N], Format format) {
+    for (const Renderer<Result>& renderer : table) {
+        if (renderer.format == format) return renderer.render;
+    }
+    return table[0].render;
+}
+
+// --svg names the file the chart goes to; every other format is written on stdout.
+int WriteSvgFile(const std::string& path, const std::string& svg) {
+    std::ofstream file(PathFromUtf8(path), std::ios::binary);
+    file << svg;
+    file.close();
+    if (!file) {
+        WriteError(FormatText(600, kCannotWriteFile, {ShownArgument(path)}));
+        return kExitIoError;
+    }
     return kExitDone;
 }
 
-int Rate(const CommandLine& line) {
-    return Emit(line.format, RunRate(line.rate), [&](const RateResult& r) {
-        return line.format == Format::kJson ? JsonText(RateJson(r)) : line.format == Format::kCsv ? RateCsv(r) : RateText(r);
-    });
+template <typename Result, size_t N>
+int Emit(const CommandLine& line, const analysis::Outcome<Result>& outcome, const Renderer<Result> (&renderers)[N]) {
+    if (const analysis::Refusal* refusal = std::get_if<analysis::Refusal>(&outcome)) {
+        return Fail(line.format, "refused", RefusalText(*refusal), kExitRefused);
+    }
+    const std::string text = RendererFor(renderers, line.format)(std::get<Result>(outcome));
+    if (line.format == Format::kSvg) return WriteSvgFile(line.svgFile, text);
+    WriteOut(text);
+    return kExitDone;
 }
+
+int Rate(const CommandLine& line) { return Emit(line, analysis::AnswerRate(line.rate), kRateRenderers); }
 
 int Estimate(const CommandLine& line) {
-    return Emit(line.format, RunEstimate(line.estimate), [&](const EstimateResult& r) {
-        WriteErrorText(NotesText(r.notes));
-        return line.format == Format::kJson  ? JsonText(EstimateJson(r))
-               : line.format == Format::kCsv ? EstimateCsv(r)
-                                             : EstimateText(r);
-    });
+    // The simulated runs take a while: their progress on the terminal, as the window shows it.
+    ProgressLine progressLine;
+    ProgressOnLine progress(progressLine);
+    analysis::EstimateRequest request = line.estimate;
+    if (!request.exact) request.progress = &progress;
+    const analysis::Outcome<analysis::EstimateAnswer> outcome = analysis::AnswerEstimate(request);
+    progressLine.Clear();
+    // The notes are for whoever runs it, whatever the format: on stderr, before the result.
+    if (const auto* answer = std::get_if<analysis::EstimateAnswer>(&outcome)) WriteErrorText(NotesText(EstimateNotes(*answer)));
+    return Emit(line, outcome, kEstimateRenderers);
 }
 
-int Curve(const CommandLine& line) {
-    const Outcome<CurveResult> outcome = RunCurve(line.curve);
-    if (line.format == Format::kSvg && std::holds_alternative<CurveResult>(outcome)) {
-        std::ofstream file(PathFromUtf8(line.svgFile), std::ios::binary);
-        file << CurveSvg(std::get<CurveResult>(outcome));
-        file.close();
-        if (!file) {
-            WriteError(FormatText(600, kCannotWriteFile, {ShownArgument(line.svgFile)}));
-            return kExitIoError;
-        }
-        return kExitDone;
-    }
-    return Emit(line.format, outcome, [&](const CurveResult& r) {
-        return line.format == Format::kJson ? JsonText(CurveJson(r)) : line.format == Format::kCsv ? CurveCsv(r) : CurveText(r);
-    });
-}
+int Curve(const CommandLine& line) { return Emit(line, analysis::AnswerCurve(line.curve), kCurveRenderers); }
 
-int Need(const CommandLine& line) {
-    return Emit(line.format, RunNeed(line.need), [&](const NeedResult& r) {
-        return line.format == Format::kJson ? JsonText(NeedJson(r)) : line.format == Format::kCsv ? NeedCsv(r) : NeedText(r);
-    });
-}
+int Need(const CommandLine& line) { return Emit(line, analysis::AnswerNeed(line.need), kNeedRenderers); }
 
 int Roster(const CommandLine& line) {
-    const RosterResult result = RunRoster(line.rosterFile);
+    const RosterRun result = ReadRosterFile(line.rosterFile);
     if (!result.openError.empty()) {
         return Fail(line.format, "cannotOpen",
                     FormatText(600, kCannotOpenFile, {ShownArgument(line.rosterFile), result.openError}), kExitNoInput);
     }
-    const std::vector<LineDiagnostic> diagnostics = RosterDiagnostics(result.report);
-    WriteOut(line.format == Format::kJson ? JsonText(RosterJson(result)) : RosterRowsText(result.simulator->roster));
+    const std::vector<LineDiagnostic> diagnostics = RosterDiagnostics(result.answer.report);
+    WriteOut(RendererFor(kRosterRenderers, line.format)(result));
+    // JSON carries the diagnostics itself.
     if (line.format != Format::kJson) WriteErrorText(RosterDiagnosticsText(diagnostics));
     if (!result.readError.empty()) {
         WriteError(FormatText(600, kReadFailed, {ShownArgument(line.rosterFile), result.readError,
-                                                 result.simulator->roster.rowCount}));
+                                                 result.answer.table->rowCount}));
         return kExitIoError;
     }
     return kExitDone;

@@ -33,10 +33,10 @@ void ExpectRefusal(const std::optional<Refusal>& got, RefusedInput input, int64_
     EXPECT_EQ(got->given, given) << "case on line " << line;
 }
 
-EnemyGroup Alike(int32_t speed, int32_t count) { return EnemyGroup{{}, speed, count}; }
+EnemyGroup Alike(int32_t speed, int32_t count) { return EnemyGroup{.speed = speed, .count = count}; }
 EnemyGroup Listed(std::vector<int32_t> speeds) {
     const auto count = static_cast<int32_t>(speeds.size());
-    return EnemyGroup{std::move(speeds), 0, count};
+    return EnemyGroup{.listed = std::move(speeds), .count = count};
 }
 
 TEST(Questions, RefuseAsTheWindowDoesInItsOrder) {
@@ -50,24 +50,24 @@ TEST(Questions, RefuseAsTheWindowDoesInItsOrder) {
         int line;
     } cases[] = {
         // The rate: the speed before the count; the first listed speed below 1.
-        {RefusalOf(AnswerRate({{60}, Alike(0, 10)})), RefusedInput::kEnemySpeed, 1, open, 0, __LINE__},
-        {RefusalOf(AnswerRate({{60}, Alike(50, 10)})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
-        {RefusalOf(AnswerRate({{60}, Listed({80, -5, 0})})), RefusedInput::kEnemySpeed, 1, open, -5, __LINE__},
-        {RefusalOf(AnswerRate({{60}, Listed(std::vector<int32_t>(10, 30))})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
+        {RefusalOf(AnswerRate({.allies = {60}, .enemies = Alike(0, 10)})), RefusedInput::kEnemySpeed, 1, open, 0, __LINE__},
+        {RefusalOf(AnswerRate({.allies = {60}, .enemies = Alike(50, 10)})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
+        {RefusalOf(AnswerRate({.allies = {60}, .enemies = Listed({80, -5, 0})})), RefusedInput::kEnemySpeed, 1, open, -5, __LINE__},
+        {RefusalOf(AnswerRate({.allies = {60}, .enemies = Listed(std::vector<int32_t>(10, 30))})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
         // The estimation: a first-strike percent before the party; a count before its percent.
-        {RefusalOf(AnswerEstimate({{0}, 100})), RefusedInput::kObservedPercent, 1, 99, 100, __LINE__},
-        {RefusalOf(AnswerEstimate({{0}, 50})), RefusedInput::kBestAllySpeed, 1, 199, 0, __LINE__},
-        {RefusalOf(AnswerEstimate({{200, -3}, 50})), RefusedInput::kBestAllySpeed, 1, 199, 200, __LINE__},
-        {RefusalOf(AnswerEstimate({{60}, std::nullopt, 0, 10})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
-        {RefusalOf(AnswerEstimate({{60}, std::nullopt, 0, 3})), RefusedInput::kObservedPercent, 1, 99, 0, __LINE__},
-        {RefusalOf(AnswerEstimate({{60}, std::nullopt, std::nullopt, 0, BinomialCount{3, 10}})), RefusedInput::kEnemyCount,
+        {RefusalOf(AnswerEstimate({.allies = {0}, .firstStrike = 100})), RefusedInput::kObservedPercent, 1, 99, 100, __LINE__},
+        {RefusalOf(AnswerEstimate({.allies = {0}, .firstStrike = 50})), RefusedInput::kBestAllySpeed, 1, 199, 0, __LINE__},
+        {RefusalOf(AnswerEstimate({.allies = {200, -3}, .firstStrike = 50})), RefusedInput::kBestAllySpeed, 1, 199, 200, __LINE__},
+        {RefusalOf(AnswerEstimate({.allies = {60}, .shutOut = 0, .enemies = 10})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
+        {RefusalOf(AnswerEstimate({.allies = {60}, .shutOut = 0, .enemies = 3})), RefusedInput::kObservedPercent, 1, 99, 0, __LINE__},
+        {RefusalOf(AnswerEstimate({.allies = {60}, .enemies = 0, .observed = BinomialCount{3, 10}})), RefusedInput::kEnemyCount,
          1, 9, 0, __LINE__},
         // The curve: a listed group's checks, then the estimation's.
-        {RefusalOf(AnswerCurve({{60}, 2, {80, 0}, 1})), RefusedInput::kEnemySpeed, 1, open, 0, __LINE__},
-        {RefusalOf(AnswerCurve({{250}, 10})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
-        {RefusalOf(AnswerCurve({{250}, 2})), RefusedInput::kBestAllySpeed, 1, 199, 250, __LINE__},
+        {RefusalOf(AnswerCurve({.allies = {60}, .enemies = 2, .listed = {80, 0}, .vary = 1})), RefusedInput::kEnemySpeed, 1, open, 0, __LINE__},
+        {RefusalOf(AnswerCurve({.allies = {250}, .enemies = 10})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},
+        {RefusalOf(AnswerCurve({.allies = {250}, .enemies = 2})), RefusedInput::kBestAllySpeed, 1, 199, 250, __LINE__},
         // The speed needed: the group's checks.
-        {RefusalOf(AnswerNeed({{60}, Alike(10, 0), 50})), RefusedInput::kEnemyCount, 1, 9, 0, __LINE__},
+        {RefusalOf(AnswerNeed({.allies = {60}, .enemies = Alike(10, 0), .firstStrike = 50})), RefusedInput::kEnemyCount, 1, 9, 0, __LINE__},
     };
     for (const Case& c : cases) ExpectRefusal(c.got, c.input, c.lowest, c.highest, c.given, c.line);
 }
@@ -78,7 +78,7 @@ TEST(Questions, AnswerWithTheWindowsNumbersSeedForSeed) {
     double allies[kAllyCount];
     FillAllySpeeds(party, allies);
 
-    const auto rate = std::get<RateAnswer>(AnswerRate({party, Alike(50, 2), true, true, 7}));
+    const auto rate = std::get<RateAnswer>(AnswerRate({.allies = party, .enemies = Alike(50, 2), .simulate = true, .exact = true, .seed = 7}));
     std::mt19937 engine(7);
     const reference::Counts counts = reference::Run(engine, allies, 50, 2);
     EXPECT_EQ(rate.simulated->shutOutWins, counts.winsAll);
@@ -86,7 +86,7 @@ TEST(Questions, AnswerWithTheWindowsNumbersSeedForSeed) {
     EXPECT_EQ(rate.exact->shutOut, ExactRatesFor(allies, 50, 2).shutOut);
 
     for (const auto& [kind, percent, enemies] : {std::tuple{kMatchFirstStrike, 95, 1}, std::tuple{kMatchShutOut, 40, 3}}) {
-        EstimateRequest request{party};
+        EstimateRequest request{.allies = party};
         (kind == kMatchFirstStrike ? request.firstStrike : request.shutOut) = percent;
         request.enemies = enemies;
         request.seed = 11;

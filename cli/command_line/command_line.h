@@ -4,10 +4,10 @@
 #include <string>
 #include <variant>
 
-#include "cli/questions/curve_result.h"
-#include "cli/questions/estimate_result.h"
-#include "cli/questions/need_result.h"
-#include "cli/questions/rate_result.h"
+#include "analysis/curve_question.h"
+#include "analysis/estimate_question.h"
+#include "analysis/need_question.h"
+#include "analysis/rate_question.h"
 
 namespace kestavel::cli {
 
@@ -18,10 +18,10 @@ struct CommandLine {
     Command command = Command::kRate;
     Format format = Format::kText;
     std::string svgFile;
-    RateInputs rate;
-    EstimateInputs estimate;
-    CurveInputs curve;
-    NeedInputs need;
+    analysis::RateRequest rate;
+    analysis::EstimateRequest estimate;
+    analysis::CurveRequest curve;
+    analysis::NeedRequest need;
     std::string rosterFile;
 };
 

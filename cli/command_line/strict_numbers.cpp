@@ -4,6 +4,7 @@
 
 #include "cli/cli_messages.h"
 #include "cli/command_line/usage_error.h"
+#include "engine/trial_limits.h"
 #include "text/text_format.h"
 
 namespace kestavel::cli {
@@ -33,10 +34,6 @@ int32_t ParseInt32(const std::string& text, const std::string& what) {
         ParseStrictInteger(text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max(), what));
 }
 
-uint32_t ParseSeed(const std::string& text) {
-    return static_cast<uint32_t>(ParseStrictInteger(text, 0, std::numeric_limits<uint32_t>::max(), "--seed"));
-}
-
 namespace {
 
 std::vector<int32_t> ParseSpeedList(const std::string& text, const char* what) {
@@ -54,7 +51,7 @@ std::vector<int32_t> ParseSpeedList(const std::string& text, const char* what) {
 
 std::vector<int32_t> ParseAllySpeeds(const std::string& text) {
     std::vector<int32_t> speeds = ParseSpeedList(text, kWhatAllySpeed);
-    if (speeds.size() > 5) throw UsageError(kUsageTooManyAllies);
+    if (speeds.size() > kAllyCount) throw UsageError(kUsageTooManyAllies);
     return speeds;
 }
 

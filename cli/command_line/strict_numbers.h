@@ -17,9 +17,6 @@ int64_t ParseStrictInteger(const std::string& text, int64_t min, int64_t max, co
 // A 32-bit number.
 int32_t ParseInt32(const std::string& text, const std::string& what);
 
-// A seed, 0 to 4294967295.
-uint32_t ParseSeed(const std::string& text);
-
 // "A1,A2,...": one to five 32-bit numbers.
 std::vector<int32_t> ParseAllySpeeds(const std::string& text);
 

@@ -23,6 +23,14 @@ const Valued& Subcommand::Value(const std::string& name, const char* form, const
     return v;
 }
 
+const Valued& Subcommand::Operand(const std::string& name, const char* help) {
+    Valued& v = values_.emplace_back();
+    v.name = name;
+    v.option = app_->add_option(name, v.text, help);
+    v.option->required();
+    return v;
+}
+
 bool& Subcommand::Flag(const std::string& name, const char* help) {
     bool& flag = flags_.emplace_back(false);
     app_->add_flag(name, flag, help);

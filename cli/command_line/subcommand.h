@@ -1,10 +1,13 @@
 #pragma once
 // A subcommand's options as CLI11 collects them: values kept as text, to be read strictly once
-// the whole line is parsed, and flags.
+// the whole line is parsed, and flags. Each subcommand declares its options as members, in the
+// order its help lists them, and reads them into the command to run once it is the one parsed.
 
 #include <CLI/CLI.hpp>
 #include <deque>
 #include <string>
+
+#include "cli/command_line/command_line.h"
 
 namespace kestavel::cli {
 
@@ -25,10 +28,22 @@ public:
     Subcommand(CLI::App& app, const char* name, const char* help) : app_(app.add_subcommand(name, help)) {
         AddEncodingOption(*app_, encoding_);
     }
+    virtual ~Subcommand() = default;
+    // CLI11 writes to the values and flags where they stand.
+    Subcommand(const Subcommand&) = delete;
+    Subcommand& operator=(const Subcommand&) = delete;
 
+    const std::string& Name() const { return app_->get_name(); }
+    bool Parsed() const { return app_->parsed(); }
+
+    // What was typed, as the command to run; a UsageError when it cannot be run as given.
+    virtual CommandLine Read() const = 0;
+
+protected:
     const Valued& Value(const std::string& name, const char* form, const char* help, bool required = false);
+    // A value given without an option's name, and required.
+    const Valued& Operand(const std::string& name, const char* help);
     bool& Flag(const std::string& name, const char* help);
-    CLI::App* App() const { return app_; }
 
 private:
     CLI::App* app_;

@@ -1,0 +1,25 @@
+#pragma once
+// What was typed for the options several subcommands share, read strictly.
+
+#include <cstdint>
+#include <vector>
+
+#include "cli/command_line/command_line.h"
+#include "cli/command_line/subcommand.h"
+#include "analysis/enemy_group.h"
+
+namespace kestavel::cli {
+
+// A 32-bit number, named by its option in a usage error.
+int32_t NumberOf(const Valued& value);
+
+// The one format of --json, --csv and --svg given; text for none.
+Format FormatOf(bool json, bool csv, bool svg);
+
+// How many speeds were listed, as the count the window's checks take.
+int32_t CountOf(const std::vector<int32_t>& listed);
+
+// --enemy-speed S with --enemies N, or --enemy-speeds alone.
+analysis::EnemyGroup GroupOf(const Valued& speed, const Valued& count, const Valued& listed, const char* command);
+
+}  // namespace kestavel::cli

@@ -1,0 +1,35 @@
+// `roster`: the file to read, and the format.
+
+#include "cli/command_line/subcommands/subcommands.h"
+
+#include <memory>
+
+#include "cli/cli_messages.h"
+#include "cli/command_line/subcommands/option_reading.h"
+
+namespace kestavel::cli {
+
+namespace {
+
+class RosterSubcommand final : public Subcommand {
+public:
+    explicit RosterSubcommand(CLI::App& app) : Subcommand(app, "roster", kHelpRoster) {}
+
+    CommandLine Read() const override {
+        CommandLine line;
+        line.command = Command::kRoster;
+        line.format = FormatOf(json_, false, false);
+        line.rosterFile = file_.text;
+        return line;
+    }
+
+private:
+    const Valued& file_ = Operand("FILE", kHelpRosterFile);
+    const bool& json_ = Flag("--json", kHelpJson);
+};
+
+}  // namespace
+
+std::unique_ptr<Subcommand> DeclareRoster(CLI::App& app) { return std::make_unique<RosterSubcommand>(app); }
+
+}  // namespace kestavel::cli
