@@ -3,7 +3,7 @@
 #include <random>
 
 #include "analysis/enemy_group.h"
-#include "engine/candidate_range.h"
+#include "engine/estimation/candidate_range.h"
 #include "engine/exact/exact_group_rates.h"
 #include "engine/exact/observed_count_fit.h"
 #include "engine/initiative.h"

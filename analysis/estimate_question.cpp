@@ -5,7 +5,7 @@
 
 #include "analysis/enemy_group.h"
 #include "engine/exact/exact_estimation.h"
-#include "engine/simulated_estimation.h"
+#include "engine/estimation/simulated_estimation.h"
 
 namespace kestavel::analysis {
 

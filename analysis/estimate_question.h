@@ -9,8 +9,8 @@
 
 #include "analysis/party.h"
 #include "analysis/refusal.h"
-#include "engine/estimation.h"
-#include "engine/estimation_progress.h"
+#include "engine/estimation/estimation.h"
+#include "engine/estimation/estimation_progress.h"
 #include "engine/exact/binomial_interval.h"
 #include "engine/exact/exact_rates.h"
 #include "engine/exact/observed_count_fit.h"

@@ -4,7 +4,7 @@
 
 #include "engine/input_ranges.h"
 #include "engine/run_counts.h"
-#include "engine/simulated_estimation.h"
+#include "engine/estimation/simulated_estimation.h"
 #include "text/debug_trace.h"
 
 namespace kestavel {

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/estimation_progress.h"
+#include "engine/estimation/estimation_progress.h"
 #include "engine/trials/trial_path.h"
 #include "record/speed_simulator.h"
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <random>
 
-#include "engine/estimate_table.h"
+#include "engine/estimation/estimate_table.h"
 #include "engine/initiative.h"
 #include "engine/trial_limits.h"
 #include "roster/roster_table.h"

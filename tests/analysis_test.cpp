@@ -11,9 +11,9 @@
 #include "analysis/estimate_question.h"
 #include "analysis/need_question.h"
 #include "analysis/rate_question.h"
-#include "fakes.h"
+#include "tests/fakes.h"
 #include "record/enemy_speed_estimation.h"
-#include "reference_model.h"
+#include "tests/engine/reference_model.h"
 
 namespace kestavel::analysis {
 namespace {

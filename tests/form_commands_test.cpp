@@ -8,8 +8,8 @@
 #include "commands/control_ids.h"
 #include "commands/estimate_command.h"
 #include "commands/rate_command.h"
-#include "fakes.h"
-#include "reference_model.h"
+#include "tests/fakes.h"
+#include "tests/engine/reference_model.h"
 
 namespace kestavel {
 namespace {

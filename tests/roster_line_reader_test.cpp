@@ -6,7 +6,7 @@
 #include <memory>
 #include <sstream>
 
-#include "fakes.h"
+#include "tests/fakes.h"
 #include "roster/roster_loader.h"
 
 namespace kestavel {

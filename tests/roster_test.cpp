@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "commands/control_ids.h"
-#include "fakes.h"
+#include "tests/fakes.h"
 #include "roster/roster_line_scan.h"
 #include "commands/roster_list.h"
 #include "roster/roster_loader.h"

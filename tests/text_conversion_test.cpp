@@ -7,7 +7,7 @@
 #include "text/debug_trace.h"
 #include "text/number_text.h"
 #include "text/text_format.h"
-#include "fakes.h"
+#include "tests/fakes.h"
 
 namespace kestavel {
 namespace {

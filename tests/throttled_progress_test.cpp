@@ -11,7 +11,7 @@
 #include "commands/estimate_command.h"
 #include "record/enemy_speed_estimation.h"
 #include "commands/progress/throttled_progress.h"
-#include "fakes.h"
+#include "tests/fakes.h"
 
 namespace kestavel {
 namespace {

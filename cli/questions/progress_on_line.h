@@ -3,7 +3,7 @@
 // it in its status label.
 
 #include "cli/output/progress_line.h"
-#include "engine/estimation_progress.h"
+#include "engine/estimation/estimation_progress.h"
 
 namespace kestavel::cli {
 

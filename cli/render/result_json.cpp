@@ -1,9 +1,9 @@
 #include "cli/render/result_json.h"
 
 #include "cli/output/terminal_text.h"
-#include "cli/render/estimate_notes.h"
+#include "cli/render/text/estimate_notes.h"
 #include "cli/render/percent_text.h"
-#include "cli/render/roster_text.h"
+#include "cli/render/text/roster_text.h"
 #include "engine/trials/trial_path.h"
 #include "roster/roster_entry_text.h"
 

@@ -4,7 +4,7 @@
 // end.
 
 #include "commands/progress/progress_sink.h"
-#include "engine/estimation_progress.h"
+#include "engine/estimation/estimation_progress.h"
 
 namespace kestavel {
 

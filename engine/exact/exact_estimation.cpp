@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/candidate_search.h"
+#include "engine/estimation/candidate_search.h"
 #include "engine/exact/exact_rates.h"
 #include "engine/initiative.h"
 #include "engine/run_counts.h"

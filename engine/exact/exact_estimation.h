@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "engine/estimation.h"
+#include "engine/estimation/estimation.h"
 
 namespace kestavel {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/candidate_range.h"
+#include "engine/estimation/candidate_range.h"
 #include "engine/exact/binomial_interval.h"
 #include "engine/trial_limits.h"
 

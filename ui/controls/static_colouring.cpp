@@ -1,7 +1,7 @@
 #include "ui/controls/static_colouring.h"
 
 #include "commands/control_ids.h"
-#include "engine/estimate_table.h"
+#include "engine/estimation/estimate_table.h"
 #include "ui/controls/control_handles.h"
 
 namespace kestavel::ui {

@@ -7,7 +7,7 @@
 #include "analysis/estimate_question.h"
 #include "analysis/need_question.h"
 #include "analysis/rate_question.h"
-#include "cli/render/estimate_notes.h"
+#include "cli/render/text/estimate_notes.h"
 
 namespace kestavel::cli {
 

@@ -6,11 +6,11 @@
 #include <limits>
 #include <memory>
 
-#include "engine/candidate_range.h"
+#include "engine/estimation/candidate_range.h"
 #include "record/enemy_speed_estimation.h"
 #include "record/rate_calculation.h"
-#include "fakes.h"
-#include "reference_model.h"
+#include "tests/fakes.h"
+#include "tests/engine/reference_model.h"
 
 namespace kestavel {
 namespace {

@@ -1,4 +1,4 @@
-#include "cli/render/exact_report.h"
+#include "cli/render/text/exact_report.h"
 
 #include "cli/cli_messages.h"
 #include "text/text_format.h"

@@ -1,4 +1,4 @@
-#include "engine/candidate_range.h"
+#include "engine/estimation/candidate_range.h"
 
 namespace kestavel {
 

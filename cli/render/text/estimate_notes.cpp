@@ -1,4 +1,4 @@
-#include "cli/render/estimate_notes.h"
+#include "cli/render/text/estimate_notes.h"
 
 #include "cli/cli_messages.h"
 #include "text/text_format.h"

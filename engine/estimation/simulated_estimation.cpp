@@ -1,8 +1,8 @@
-#include "engine/simulated_estimation.h"
+#include "engine/estimation/simulated_estimation.h"
 
 #include <cmath>
 
-#include "engine/candidate_search.h"
+#include "engine/estimation/candidate_search.h"
 #include "engine/initiative.h"
 #include "engine/trials/trial_session.h"
 

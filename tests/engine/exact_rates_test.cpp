@@ -11,7 +11,7 @@
 #include "engine/exact/exact_rates.h"
 #include "record/speed_simulator.h"
 #include "record/rate_calculation.h"
-#include "integrated_shut_out.h"
+#include "tests/engine/integrated_shut_out.h"
 
 namespace kestavel {
 namespace {

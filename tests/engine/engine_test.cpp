@@ -8,8 +8,8 @@
 
 #include "record/speed_simulator.h"
 #include "record/rate_calculation.h"
-#include "fakes.h"
-#include "reference_model.h"
+#include "tests/fakes.h"
+#include "tests/engine/reference_model.h"
 
 namespace kestavel {
 namespace {

@@ -1,6 +1,6 @@
-#include "cli/render/result_text.h"
+#include "cli/render/text/result_text.h"
 
-#include "cli/render/exact_report.h"
+#include "cli/render/text/exact_report.h"
 #include <cmath>
 
 #include "cli/cli_messages.h"

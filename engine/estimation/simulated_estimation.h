@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "engine/estimation.h"
-#include "engine/estimation_progress.h"
+#include "engine/estimation/estimation.h"
+#include "engine/estimation/estimation_progress.h"
 
 namespace kestavel {
 

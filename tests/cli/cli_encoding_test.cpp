@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "cli_run.h"
+#include "tests/cli/cli_run.h"
 
 namespace kestavel {
 namespace {

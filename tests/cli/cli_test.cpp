@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include "cli_run.h"
+#include "tests/cli/cli_run.h"
 #include "engine/trials/trial_path.h"
-#include "reference_model.h"
+#include "tests/engine/reference_model.h"
 
 namespace kestavel {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "engine/trials/trial_kernel.h"
 #include "engine/trials/trial_path.h"
-#include "reference_model.h"
+#include "tests/engine/reference_model.h"
 
 namespace kestavel {
 namespace {

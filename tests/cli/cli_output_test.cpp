@@ -8,12 +8,12 @@
 #include <set>
 #include <sstream>
 
-#include "cli_run.h"
+#include "tests/cli/cli_run.h"
 #include "engine/exact/exact_group_rates.h"
 #include "engine/exact/exact_rates.h"
 #include "engine/exact/speed_needed.h"
 #include "engine/mixed_trial_run.h"
-#include "reference_model.h"
+#include "tests/engine/reference_model.h"
 
 namespace kestavel {
 namespace {

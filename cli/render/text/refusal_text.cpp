@@ -1,4 +1,4 @@
-#include "cli/render/refusal_text.h"
+#include "cli/render/text/refusal_text.h"
 
 #include "cli/cli_messages.h"
 #include "cli/output/terminal_text.h"

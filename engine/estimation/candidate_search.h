@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "engine/candidate_range.h"
+#include "engine/estimation/candidate_range.h"
 
 namespace kestavel {
 

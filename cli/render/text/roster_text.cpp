@@ -1,4 +1,4 @@
-#include "cli/render/roster_text.h"
+#include "cli/render/text/roster_text.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -14,7 +14,7 @@
 #include "engine/mixed_trial_run.h"
 #include "record/speed_simulator.h"
 #include "record/rate_calculation.h"
-#include "integrated_shut_out.h"
+#include "tests/engine/integrated_shut_out.h"
 
 namespace kestavel {
 namespace {

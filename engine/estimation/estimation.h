@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "engine/candidate_range.h"
-#include "engine/estimate_table.h"
+#include "engine/estimation/candidate_range.h"
+#include "engine/estimation/estimate_table.h"
 #include "engine/trials/trial_path.h"
 
 namespace kestavel {

@@ -13,10 +13,10 @@
 #include "record/speed_simulator.h"
 #include "engine/trials/trial_path.h"
 #include "record/rate_calculation.h"
-#include "engine/simulated_estimation.h"
+#include "engine/estimation/simulated_estimation.h"
 #include "engine/trials/trial_session.h"
-#include "fakes.h"
-#include "reference_model.h"
+#include "tests/fakes.h"
+#include "tests/engine/reference_model.h"
 
 namespace kestavel {
 namespace {
