@@ -1,79 +1,48 @@
 #include "engine/trials/twister_sequence.h"
 
-#include <charconv>
 #include <cstring>
-#include <locale>
 #include <memory>
-#include <sstream>
-#include <string>
 
 namespace kestavel {
 
-// The state is read and written through the engine's stream operators. The standard defines
-// that text as the last 624 words the engine made, X(i-624) ... X(i-1); libstdc++ writes
-// instead the 624 words of its current block and then the index of the next word to be
-// tempered and returned (624 once the block is used up), and other libraries differ again. This
-// file speaks libstdc++'s form; TwisterStateUnderstood checks once, against the engine's own
-// draws, that the library at hand writes that form, and the fast paths are used only then.
+// The state goes in and out through the engine's stream text (see twister_state_text.h), in
+// the form this library writes. libstdc++'s is a block as words_ holds it after a twist, with
+// the index of the next word; the standard's is the 624 words before the next one, which is
+// why Refill keeps them.
 
 bool TwisterSequence::Load(const std::mt19937& engine) {
-    std::ostringstream out;
-    out.imbue(std::locale::classic());
-    out << engine;
-    const std::string text = out.str();
-    const char* cursor = text.data();
-    const char* const last = text.data() + text.size();
-    auto readNumber = [&](uint64_t& value) {
-        while (cursor < last && *cursor == ' ') ++cursor;
-        const auto [end, error] = std::from_chars(cursor, last, value);
-        if (error != std::errc()) return false;
-        cursor = end;
-        return true;
-    };
-    for (uint32_t& word : words_) word = 0;
-    for (int i = 0; i < kTwisterWords; ++i) {
-        uint64_t value = 0;
-        if (!readNumber(value) || value > 0xFFFFFFFFu) return false;
-        words_[i] = static_cast<uint32_t>(value);
-    }
-    uint64_t index = 0;
-    if (!readNumber(index) || index > static_cast<uint64_t>(kTwisterWords)) return false;
-    while (cursor < last && *cursor == ' ') ++cursor;
-    if (cursor != last) return false;
-    position_ = static_cast<size_t>(index);
-    end_ = kTwisterWords;
-    taken_ = 0;
+    const std::optional<TwisterStateForm> form = ThisLibrarysTwisterStateForm();
+    if (!form || !LoadText(TwisterStateText(engine), *form)) return false;
     loaded_ = engine;
     return true;
 }
 
-void TwisterSequence::Store(std::mt19937& engine) const {
-    if (taken_ == 0) return;
+bool TwisterSequence::LoadText(std::string_view text, TwisterStateForm form) {
+    TwisterState state;
+    if (!ParseTwisterState(text, form, state)) return false;
+    for (uint32_t& word : words_) word = 0;
+    std::memcpy(words_, state.words, sizeof state.words);
+    position_ = state.next;
+    end_ = kTwisterWords;
+    taken_ = 0;
+    form_ = form;
+    return true;
+}
+
+std::string TwisterSequence::StoreText() const {
+    if (form_ == TwisterStateForm::kLastWords) {
+        return FormatTwisterState(words_ + position_ - kTwisterWords, kTwisterWords, form_);
+    }
     // The engine twists only when it needs the next word, so after a draw its index is 1 to
     // 624 within the block of the last word drawn.
-    const size_t block = (position_ - 1) / kTwisterWords;
-    const size_t index = position_ - block * kTwisterWords;
-    std::string text;
-    text.reserve(kTwisterWords * 11 + 4);
-    char number[24];
-    for (int i = 0; i < kTwisterWords; ++i) {
-        const auto result = std::to_chars(number, number + sizeof number, words_[block * kTwisterWords + i]);
-        text.append(number, result.ptr);
-        text.push_back(' ');
-    }
-    const auto result = std::to_chars(number, number + sizeof number, index);
-    text.append(number, result.ptr);
-    std::istringstream in(text);
-    in.imbue(std::locale::classic());
-    std::mt19937 stored;
-    in >> stored;
-    // A text the engine does not take back leaves the stream failed and the engine unknown:
-    // then reach the same position the slow way.
-    if (in.fail()) {
-        StoreByDrawing(engine);
-        return;
-    }
-    engine = stored;
+    const size_t block = position_ == 0 ? 0 : (position_ - 1) / kTwisterWords;
+    return FormatTwisterState(words_ + block * kTwisterWords, position_ - block * kTwisterWords, form_);
+}
+
+void TwisterSequence::Store(std::mt19937& engine) const {
+    if (taken_ == 0) return;
+    // Should the engine not take the text back, reach the same position the slow way.
+    if (!SetTwisterStateText(engine, StoreText())) StoreByDrawing(engine);
 }
 
 void TwisterSequence::StoreByDrawing(std::mt19937& engine) const {
@@ -82,10 +51,11 @@ void TwisterSequence::StoreByDrawing(std::mt19937& engine) const {
 }
 
 void TwisterSequence::Refill(const TrialKernel& kernel) {
-    // Keep the words not yet taken and the last 624 words, which the recurrence reads, from
-    // the start of a block on, so that words_ still begins with a whole state.
-    size_t keepFrom = position_ - position_ % kTwisterWords;
-    if (keepFrom > end_ - kTwisterWords) keepFrom = end_ - kTwisterWords;
+    // Keep the words not yet taken and the 624 before them, which the recurrence reads and
+    // the standard's form writes, from the start of a block on, so that words_ still begins
+    // with a whole state. That is at most kMostWordsKept + 1247 words.
+    const size_t keepFrom =
+        position_ < kTwisterWords ? 0 : (position_ - kTwisterWords) - (position_ - kTwisterWords) % kTwisterWords;
     std::memmove(words_, words_ + keepFrom, (end_ - keepFrom) * sizeof(uint32_t));
     position_ -= keepFrom;
     end_ -= keepFrom;
