@@ -13,7 +13,7 @@
 #include "engine/trials/trial_kernel.h"
 #include "engine/trials/twister_sequence.h"
 #include "engine/trials/twister_state_text.h"
-#include "twister_words.h"
+#include "tests/engine/twister_words.h"
 
 namespace kestavel {
 namespace {

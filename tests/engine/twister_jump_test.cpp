@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "engine/trials/jump/twister_jump.h"
-#include "twister_words.h"
+#include "tests/engine/twister_words.h"
 
 namespace kestavel {
 namespace {
