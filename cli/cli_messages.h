@@ -25,6 +25,8 @@ constexpr const char* kWarnSpeedBelowOne = "speed %d is below 1: the rate calcul
 constexpr const char* kWarnNumberRunsOn = "the number's digits are followed by other bytes: it reads as %d";
 constexpr const char* kWarnSpeedRunsOn = "the speed's digits are followed by other bytes: it reads as %d";
 constexpr const char* kWarnMoreThanFour = "more than four fields: the rest of the line is ignored";
+constexpr const char* kWarnNumberOverflows = "the number's digits lie beyond the 32-bit range: it reads as %d";
+constexpr const char* kWarnSpeedOverflows = "the speed's digits lie beyond the 32-bit range: it reads as %d";
 
 
 // How a run ends when it cannot give its result.

@@ -43,7 +43,9 @@ DroppedLine DropFor(long lineNumber, const RosterLineFields& fields, const Roste
 
 void NoteWarnings(long lineNumber, const RosterLineFields& fields, const RosterLine& line, RosterLoadReport& report) {
     if (fields.speed < 1) report.warnings.push_back({lineNumber, RowWarning::kSpeedBelowOne, fields.speed});
+    if (fields.numberOverflows) report.warnings.push_back({lineNumber, RowWarning::kNumberOverflows, fields.number});
     if (fields.numberRunsOn) report.warnings.push_back({lineNumber, RowWarning::kNumberRunsOn, fields.number});
+    if (fields.speedOverflows) report.warnings.push_back({lineNumber, RowWarning::kSpeedOverflows, fields.speed});
     if (fields.speedRunsOn) report.warnings.push_back({lineNumber, RowWarning::kSpeedRunsOn, fields.speed});
     if (fields.moreThanFour || line.overFourTokens) report.warnings.push_back({lineNumber, RowWarning::kMoreThanFour});
 }

@@ -36,6 +36,8 @@ enum class RowWarning {
     kNumberRunsOn,    // the number's digits are followed by other bytes ("12abc" reads as 12)
     kSpeedRunsOn,     // the same for the speed
     kMoreThanFour,    // more than four fields: the rest is ignored
+    kNumberOverflows, // the number's digits lie beyond the 32-bit range: it reads as the nearest limit
+    kSpeedOverflows,  // the same for the speed
 };
 
 struct WarnedLine {

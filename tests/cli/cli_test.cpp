@@ -235,6 +235,8 @@ TEST(Cli, RosterTellsForEachLineWhyItWasDroppedOrDoubtful) {
         {"a b 1 12abc", "warning: the speed's digits are followed by other bytes: it reads as 12"},
         {"a b 7+5", "warning: the number's digits are followed by other bytes: it reads as 7"},
         {"a b 1 2 3", "warning: more than four fields: the rest of the line is ignored"},
+        {"a b 99999999999 5", "warning: the number's digits lie beyond the 32-bit range: it reads as 2147483647"},
+        {"a b 1 99999999999", "warning: the speed's digits lie beyond the 32-bit range: it reads as 2147483647"},
     };
     for (const auto& [line, diagnostic] : cases) {
         const TempFile file("# first\n" + line + "\n");

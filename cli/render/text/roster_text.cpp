@@ -40,6 +40,10 @@ LineDiagnostic WarningDiagnostic(const WarnedLine& w) {
             return {w.lineNumber, "numberRunsOn", FormatText(200, kWarnNumberRunsOn, {w.value}), false};
         case RowWarning::kSpeedRunsOn:
             return {w.lineNumber, "speedRunsOn", FormatText(200, kWarnSpeedRunsOn, {w.value}), false};
+        case RowWarning::kNumberOverflows:
+            return {w.lineNumber, "numberOverflows", FormatText(200, kWarnNumberOverflows, {w.value}), false};
+        case RowWarning::kSpeedOverflows:
+            return {w.lineNumber, "speedOverflows", FormatText(200, kWarnSpeedOverflows, {w.value}), false};
         case RowWarning::kMoreThanFour: break;
     }
     return {w.lineNumber, "moreThanFourFields", kWarnMoreThanFour, false};
