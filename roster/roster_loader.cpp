@@ -89,7 +89,9 @@ bool LoadRosterFile(RosterTable& table, const std::string& path, MessageBoxSink&
 void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* report) {
     int32_t rows = 0;
     long lineNumber = 0;
-    RosterLineReader reader(lines);
+    // Only a report wants the guess; the window's own load does without it.
+    RosterEncodingGuess encoding;
+    RosterLineReader reader(lines, report ? &encoding : nullptr);
     RosterLine line;
     while (reader.Next(line)) {
         ++lineNumber;
@@ -112,7 +114,10 @@ void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* 
         }
     }
     table.rowCount = rows;
-    if (report) report->readFailed = reader.ReadFailed();
+    if (report) {
+        report->readFailed = reader.ReadFailed();
+        report->encoding = encoding.Result();
+    }
 }
 
 }  // namespace kestavel

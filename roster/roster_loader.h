@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "roster/roster_encoding.h"
 #include "roster/roster_table.h"
 #include "roster/message_box_sink.h"
 
@@ -51,6 +52,7 @@ struct RosterLoadReport {
     std::vector<DroppedLine> dropped;
     std::vector<WarnedLine> warnings;
     bool readFailed = false;  // the stream failed before its end: the rows are those read so far
+    RosterEncoding encoding = RosterEncoding::kCodePage932;  // what the bytes read look like
 };
 
 // The file's path: `directory`, a backslash, "speed.txt" (the backslash is added even when
