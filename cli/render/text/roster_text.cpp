@@ -88,4 +88,18 @@ std::string RosterDiagnosticsText(const std::vector<LineDiagnostic>& diagnostics
     return text;
 }
 
+std::string RosterEncodingText(RosterEncoding encoding) {
+    const char* looksLike = kEncodingUtf8;
+    switch (encoding) {
+        case RosterEncoding::kCodePage932: return "";
+        case RosterEncoding::kUtf8: break;
+        case RosterEncoding::kUtf8WithBom: looksLike = kEncodingUtf8WithBom; break;
+        case RosterEncoding::kUtf16Le: looksLike = kEncodingUtf16Le; break;
+        case RosterEncoding::kUtf16Be: looksLike = kEncodingUtf16Be; break;
+    }
+    // A NUL byte ends a line for the window, and UTF-16 puts one beside every ASCII character.
+    const bool utf16 = encoding == RosterEncoding::kUtf16Le || encoding == RosterEncoding::kUtf16Be;
+    return FormatText(600, kEncodingWarning, {looksLike, utf16 ? kEncodingDropsLines : kEncodingGarblesNames}) + "\n";
+}
+
 }  // namespace kestavel::cli
