@@ -25,6 +25,19 @@ constexpr const char* kWarnSpeedBelowOne = "speed %d is below 1: the rate calcul
 constexpr const char* kWarnNumberRunsOn = "the number's digits are followed by other bytes: it reads as %d";
 constexpr const char* kWarnSpeedRunsOn = "the speed's digits are followed by other bytes: it reads as %d";
 constexpr const char* kWarnMoreThanFour = "more than four fields: the rest of the line is ignored";
+constexpr const char* kWarnNumberOverflows = "the number's digits lie beyond the 32-bit range: it reads as %d";
+constexpr const char* kWarnSpeedOverflows = "the speed's digits lie beyond the 32-bit range: it reads as %d";
+// A roster saved in another encoding than the window's: what it looks like, what the window
+// makes of it, and the remedy.
+constexpr const char* kEncodingWarning =
+    "warning: the file looks like %s, but the window reads code page 932: %s; save it as Shift-JIS (ANSI in "
+    "Notepad's encoding list)";
+constexpr const char* kEncodingUtf8 = "UTF-8";
+constexpr const char* kEncodingUtf8WithBom = "UTF-8 with a byte order mark";
+constexpr const char* kEncodingUtf16Le = "UTF-16 LE";
+constexpr const char* kEncodingUtf16Be = "UTF-16 BE";
+constexpr const char* kEncodingGarblesNames = "its names show garbled";
+constexpr const char* kEncodingDropsLines = "its lines are dropped";
 
 
 // How a run ends when it cannot give its result.

@@ -143,8 +143,10 @@ int Roster(const CommandLine& line) {
     }
     const std::vector<LineDiagnostic> diagnostics = RosterDiagnostics(result.answer.report);
     WriteOut(RendererFor(kRosterRenderers, line.format)(result));
-    // JSON carries the diagnostics itself.
-    if (line.format != Format::kJson) WriteErrorText(RosterDiagnosticsText(diagnostics));
+    // JSON carries the diagnostics itself. The encoding comes first: it explains the lines.
+    if (line.format != Format::kJson) {
+        WriteErrorText(RosterEncodingText(result.answer.report.encoding) + RosterDiagnosticsText(diagnostics));
+    }
     if (!result.readError.empty()) {
         WriteError(FormatText(600, kReadFailed, {ShownArgument(line.rosterFile), result.readError,
                                                  result.answer.table->rowCount}));

@@ -90,6 +90,7 @@ bool RosterLineReader::Refill() {
     if (!stream_.good()) return false;
     stream_.read(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
     end_ = static_cast<size_t>(stream_.gcount());
+    if (encoding_) encoding_->Feed(std::string_view(chunk_.data(), end_));
     return end_ > 0;
 }
 

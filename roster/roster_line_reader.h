@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "roster/roster_encoding.h"
+
 namespace kestavel {
 
 struct RosterLine {
@@ -40,7 +42,9 @@ private:
 
 class RosterLineReader {
 public:
-    explicit RosterLineReader(std::istream& stream) : stream_(stream) {}
+    // Every byte read also goes to `encoding` when one is given, in the same single pass.
+    explicit RosterLineReader(std::istream& stream, RosterEncodingGuess* encoding = nullptr)
+        : stream_(stream), encoding_(encoding) {}
     // The next line, without its LF; false at the end of the stream or at a read error.
     bool Next(RosterLine& line);
     bool ReadFailed() const { return stream_.bad(); }
@@ -49,6 +53,7 @@ private:
     bool Refill();
 
     std::istream& stream_;
+    RosterEncodingGuess* encoding_;
     static constexpr size_t kChunkSize = 64 * 1024;
     std::string chunk_ = std::string(kChunkSize, '\0');
     size_t pos_ = 0;

@@ -8,6 +8,13 @@ namespace kestavel {
 
 namespace {
 
+// Compares the digits themselves: the value read cannot tell 2147483647 from a number past it.
+bool BeyondRange(std::string_view digits, bool negative) {
+    while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+    const std::string_view limit = negative ? "2147483648" : "2147483647";
+    return digits.size() > limit.size() || (digits.size() == limit.size() && digits > limit);
+}
+
 class LineCursor {
 public:
     explicit LineCursor(std::string_view line) : line_(line) {}
@@ -27,8 +34,9 @@ public:
         return line_.substr(start, pos_ - start);
     }
 
-    // An optional sign and at least one digit; false when there are no digits.
-    bool Number(int32_t& value) {
+    // An optional sign and at least one digit; false when there are no digits. `overflows`: the
+    // digits lie beyond the 32-bit range, so that `value` is only the nearest limit.
+    bool Number(int32_t& value, bool& overflows) {
         SkipBlanks();
         size_t end = pos_;
         if (end < line_.size() && (line_[end] == '+' || line_[end] == '-')) ++end;
@@ -36,6 +44,7 @@ public:
         while (end < line_.size() && line_[end] >= '0' && line_[end] <= '9') ++end;
         if (end == digitsStart) return false;
         value = ParseLeadingInt(line_.substr(pos_, end - pos_));
+        overflows = BeyondRange(line_.substr(digitsStart, end - digitsStart), line_[pos_] == '-');
         pos_ = end;
         return true;
     }
@@ -70,8 +79,8 @@ bool ReadText(LineCursor& cursor, char (&holder)[N], RosterLineFields& fields) {
     return true;
 }
 
-bool ReadNumber(LineCursor& cursor, int32_t& holder, bool& runsOn, RosterLineFields& fields) {
-    if (!cursor.Number(holder)) {
+bool ReadNumber(LineCursor& cursor, int32_t& holder, bool& runsOn, bool& overflows, RosterLineFields& fields) {
+    if (!cursor.Number(holder, overflows)) {
         cursor.SkipBlanks();
         fields.stoppedAtText = !cursor.AtEnd();
         return false;
@@ -89,8 +98,8 @@ RosterLineFields ScanRosterLine(std::string_view line) {
     RosterLineFields fields;
     LineCursor cursor(line);
     if (ReadText(cursor, fields.label, fields) && ReadText(cursor, fields.name, fields) &&
-        ReadNumber(cursor, fields.number, fields.numberRunsOn, fields) &&
-        ReadNumber(cursor, fields.speed, fields.speedRunsOn, fields)) {
+        ReadNumber(cursor, fields.number, fields.numberRunsOn, fields.numberOverflows, fields) &&
+        ReadNumber(cursor, fields.speed, fields.speedRunsOn, fields.speedOverflows, fields)) {
         fields.stop = LineScanStop::kComplete;
         if (fields.speedRunsOn) cursor.Token();  // the rest of the speed's token
         cursor.SkipBlanks();

@@ -30,6 +30,8 @@ struct RosterLineFields {
     bool stoppedAtText = false;   // the number field that stopped the scan held a non-number
     bool numberRunsOn = false;    // the number's digits are followed by other bytes ("12abc")
     bool speedRunsOn = false;     // the same for the speed
+    bool numberOverflows = false; // the number's digits lie beyond the 32-bit range
+    bool speedOverflows = false;  // the same for the speed
     bool moreThanFour = false;    // a token follows the speed's
 };
 

@@ -43,7 +43,9 @@ DroppedLine DropFor(long lineNumber, const RosterLineFields& fields, const Roste
 
 void NoteWarnings(long lineNumber, const RosterLineFields& fields, const RosterLine& line, RosterLoadReport& report) {
     if (fields.speed < 1) report.warnings.push_back({lineNumber, RowWarning::kSpeedBelowOne, fields.speed});
+    if (fields.numberOverflows) report.warnings.push_back({lineNumber, RowWarning::kNumberOverflows, fields.number});
     if (fields.numberRunsOn) report.warnings.push_back({lineNumber, RowWarning::kNumberRunsOn, fields.number});
+    if (fields.speedOverflows) report.warnings.push_back({lineNumber, RowWarning::kSpeedOverflows, fields.speed});
     if (fields.speedRunsOn) report.warnings.push_back({lineNumber, RowWarning::kSpeedRunsOn, fields.speed});
     if (fields.moreThanFour || line.overFourTokens) report.warnings.push_back({lineNumber, RowWarning::kMoreThanFour});
 }
@@ -87,7 +89,9 @@ bool LoadRosterFile(RosterTable& table, const std::string& path, MessageBoxSink&
 void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* report) {
     int32_t rows = 0;
     long lineNumber = 0;
-    RosterLineReader reader(lines);
+    // Only a report wants the guess; the window's own load does without it.
+    RosterEncodingGuess encoding;
+    RosterLineReader reader(lines, report ? &encoding : nullptr);
     RosterLine line;
     while (reader.Next(line)) {
         ++lineNumber;
@@ -110,7 +114,10 @@ void ReadRosterLines(RosterTable& table, std::istream& lines, RosterLoadReport* 
         }
     }
     table.rowCount = rows;
-    if (report) report->readFailed = reader.ReadFailed();
+    if (report) {
+        report->readFailed = reader.ReadFailed();
+        report->encoding = encoding.Result();
+    }
 }
 
 }  // namespace kestavel

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "roster/roster_encoding.h"
 #include "roster/roster_table.h"
 #include "roster/message_box_sink.h"
 
@@ -36,6 +37,8 @@ enum class RowWarning {
     kNumberRunsOn,    // the number's digits are followed by other bytes ("12abc" reads as 12)
     kSpeedRunsOn,     // the same for the speed
     kMoreThanFour,    // more than four fields: the rest is ignored
+    kNumberOverflows, // the number's digits lie beyond the 32-bit range: it reads as the nearest limit
+    kSpeedOverflows,  // the same for the speed
 };
 
 struct WarnedLine {
@@ -49,6 +52,7 @@ struct RosterLoadReport {
     std::vector<DroppedLine> dropped;
     std::vector<WarnedLine> warnings;
     bool readFailed = false;  // the stream failed before its end: the rows are those read so far
+    RosterEncoding encoding = RosterEncoding::kCodePage932;  // what the bytes read look like
 };
 
 // The file's path: `directory`, a backslash, "speed.txt" (the backslash is added even when

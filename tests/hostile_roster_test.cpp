@@ -83,6 +83,26 @@ TEST(RosterLineScan, NumbersSaturateAndNeedDigits) {
     EXPECT_EQ(f.stop, LineScanStop::kMissingField);
 }
 
+// A number read as a limit is flagged only when its digits lie past it: the limits themselves,
+// however many zeros lead them, are numbers like any other.
+TEST(RosterLineScan, ASaturatedNumberIsFlagged) {
+    const struct {
+        const char* line;
+        bool numberOverflows, speedOverflows;
+    } cases[] = {
+        {"l n 2147483647 -2147483648", false, false},
+        {"l n +0002147483647 -0002147483648", false, false},
+        {"l n 2147483648 -2147483649", true, true},
+        {"l n 99999999999 3", true, false},
+        {"l n 1 -10000000000x", false, true},
+    };
+    for (const auto& c : cases) {
+        const RosterLineFields f = ScanRosterLine(c.line);
+        EXPECT_EQ(f.numberOverflows, c.numberOverflows) << c.line;
+        EXPECT_EQ(f.speedOverflows, c.speedOverflows) << c.line;
+    }
+}
+
 TEST(RosterLineScan, TextHoldersAtTheirLimits) {
     EXPECT_EQ(ScanRosterLine(std::string(98, 'a') + " n 1 1").stop, LineScanStop::kComplete);
     EXPECT_EQ(ScanRosterLine(std::string(99, 'a') + " n 1 1").stop, LineScanStop::kFieldTooLong);

@@ -46,6 +46,7 @@ TEST(RosterLineReader, ALineReadsTheSameAcrossTheBufferEnd) {
         "l n " + nines + " -" + nines + "x",
         "l n 5+3 more",
         "l n 0" + zeros + " 9",
+        "l n +" + zeros + "2147483647 -" + zeros + "2147483648",
         "l n 12abc 5",
         std::string(98, 'L') + " " + std::string(998, 'N') + " 1 1",
         std::string(99, 'L') + " n 1 1",

@@ -235,6 +235,8 @@ TEST(Cli, RosterTellsForEachLineWhyItWasDroppedOrDoubtful) {
         {"a b 1 12abc", "warning: the speed's digits are followed by other bytes: it reads as 12"},
         {"a b 7+5", "warning: the number's digits are followed by other bytes: it reads as 7"},
         {"a b 1 2 3", "warning: more than four fields: the rest of the line is ignored"},
+        {"a b 99999999999 5", "warning: the number's digits lie beyond the 32-bit range: it reads as 2147483647"},
+        {"a b 1 99999999999", "warning: the speed's digits lie beyond the 32-bit range: it reads as 2147483647"},
     };
     for (const auto& [line, diagnostic] : cases) {
         const TempFile file("# first\n" + line + "\n");
@@ -254,6 +256,27 @@ TEST(Cli, RosterTellsForEachLineWhyItWasDroppedOrDoubtful) {
     const auto over = RunCli("roster " + fullFile.Path());
     EXPECT_EQ(over.err, "from line 10001 on, 50 lines dropped: over capacity (the window keeps the first 10000 rows)\n"
                         "line 10051 dropped: only 1 field of 4 (label name number speed)\n");
+}
+
+// Notepad's UTF-8 and UTF-16: listed as the window reads them, with one line saying why.
+TEST(Cli, RosterSavedAsUtf8OrUtf16IsToldWithTheRemedy) {
+    const std::string remedy = "; save it as Shift-JIS (ANSI in Notepad's encoding list)\n";
+    const TempFile utf8("\xEF\xBB\xBF" + Utf8(u8"森 灰色おおかみ 2 62\r\n"));
+    const auto u8Run = RunCli("roster " + utf8.Path());
+    EXPECT_EQ(u8Run.status, 0);
+    EXPECT_EQ(u8Run.err, "warning: the file looks like UTF-8 with a byte order mark, but the window reads code page 932: "
+                         "its names show garbled" + remedy);
+    EXPECT_EQ(RunCli("roster --json " + utf8.Path()).Json()["encoding"], "utf8Bom");
+
+    static const char utf16Bytes[] = "\xFF\xFE" "A\0 \0b\0 \0" "1\0 \0" "5\0\r\0\n\0";  // "A b 1 5" CR LF
+    const TempFile utf16(std::string(utf16Bytes, sizeof utf16Bytes - 1));
+    const auto u16Run = RunCli("roster " + utf16.Path());
+    EXPECT_EQ(u16Run.status, 0);
+    EXPECT_EQ(u16Run.out, "");
+    EXPECT_EQ(u16Run.err, "warning: the file looks like UTF-16 LE, but the window reads code page 932: its lines are dropped" +
+                              remedy + "line 1 dropped: only 1 field of 4 (label name number speed)\n"
+                              "line 2 dropped: no field of 4 (label name number speed)\n");
+    EXPECT_EQ(RunCli("roster --json " + utf16.Path()).Json()["encoding"], "utf16le");
 }
 
 TEST(Cli, RosterFilesThatCannotBeReadOrWritten) {

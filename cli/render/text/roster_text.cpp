@@ -40,6 +40,10 @@ LineDiagnostic WarningDiagnostic(const WarnedLine& w) {
             return {w.lineNumber, "numberRunsOn", FormatText(200, kWarnNumberRunsOn, {w.value}), false};
         case RowWarning::kSpeedRunsOn:
             return {w.lineNumber, "speedRunsOn", FormatText(200, kWarnSpeedRunsOn, {w.value}), false};
+        case RowWarning::kNumberOverflows:
+            return {w.lineNumber, "numberOverflows", FormatText(200, kWarnNumberOverflows, {w.value}), false};
+        case RowWarning::kSpeedOverflows:
+            return {w.lineNumber, "speedOverflows", FormatText(200, kWarnSpeedOverflows, {w.value}), false};
         case RowWarning::kMoreThanFour: break;
     }
     return {w.lineNumber, "moreThanFourFields", kWarnMoreThanFour, false};
@@ -82,6 +86,20 @@ std::string RosterDiagnosticsText(const std::vector<LineDiagnostic>& diagnostics
         }
     }
     return text;
+}
+
+std::string RosterEncodingText(RosterEncoding encoding) {
+    const char* looksLike = kEncodingUtf8;
+    switch (encoding) {
+        case RosterEncoding::kCodePage932: return "";
+        case RosterEncoding::kUtf8: break;
+        case RosterEncoding::kUtf8WithBom: looksLike = kEncodingUtf8WithBom; break;
+        case RosterEncoding::kUtf16Le: looksLike = kEncodingUtf16Le; break;
+        case RosterEncoding::kUtf16Be: looksLike = kEncodingUtf16Be; break;
+    }
+    // A NUL byte ends a line for the window, and UTF-16 puts one beside every ASCII character.
+    const bool utf16 = encoding == RosterEncoding::kUtf16Le || encoding == RosterEncoding::kUtf16Be;
+    return FormatText(600, kEncodingWarning, {looksLike, utf16 ? kEncodingDropsLines : kEncodingGarblesNames}) + "\n";
 }
 
 }  // namespace kestavel::cli

@@ -25,4 +25,7 @@ std::string RosterRowsText(const RosterTable& table);
 // One stderr line per diagnostic.
 std::string RosterDiagnosticsText(const std::vector<LineDiagnostic>& diagnostics);
 
+// One stderr line when the file looks like another encoding than code page 932, else nothing.
+std::string RosterEncodingText(RosterEncoding encoding);
+
 }  // namespace kestavel::cli
