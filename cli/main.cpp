@@ -54,7 +54,7 @@ std::string JsonTextOf(const Result& result) {
     return JsonText(ToJson(result));
 }
 
-std::string RosterRows(const RosterRun& run) { return RosterRowsText(*run.answer.table); }
+std::string RosterRows(const RosterRun& run) { return RosterRowsText(run.answer); }
 
 // Each command's output formats, text first: a new format is a row in the table of every
 // command that offers it (and a flag in its subcommand).

@@ -5,7 +5,6 @@
 #include "cli/render/percent_text.h"
 #include "cli/render/text/roster_text.h"
 #include "engine/trials/trial_path.h"
-#include "roster/roster_entry_text.h"
 
 namespace kestavel::cli {
 
@@ -160,7 +159,7 @@ json RosterJson(const RosterRun& r) {
     const RosterTable& table = *r.answer.table;
     json rows = json::array();
     for (int32_t row = 0; row < table.rowCount; ++row) {
-        rows.push_back({{"entry", Utf8Text(RosterEntryText(table, row))},
+        rows.push_back({{"entry", Utf8Text(r.answer.EntryText(row))},
                         {"label", Utf8Text(table.label[row])},
                         {"name", Utf8Text(table.name[row])},
                         {"number", table.number[row]},

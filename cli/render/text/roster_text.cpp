@@ -6,7 +6,6 @@
 #include "cli/cli_messages.h"
 #include "cli/output/terminal_text.h"
 #include "text/text_format.h"
-#include "roster/roster_entry_text.h"
 
 namespace kestavel::cli {
 
@@ -67,10 +66,11 @@ std::vector<LineDiagnostic> RosterDiagnostics(const RosterLoadReport& report) {
     return all;
 }
 
-std::string RosterRowsText(const RosterTable& table) {
+std::string RosterRowsText(const analysis::RosterAnswer& answer) {
+    const RosterTable& table = *answer.table;
     std::string text;
     for (int32_t row = 0; row < table.rowCount; ++row) {
-        text += ShownText(RosterEntryText(table, row)) + "\t" + std::to_string(table.speed[row]) + "\n";
+        text += ShownText(answer.EntryText(row)) + "\t" + std::to_string(table.speed[row]) + "\n";
     }
     return text;
 }

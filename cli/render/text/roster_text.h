@@ -20,7 +20,7 @@ struct LineDiagnostic {
 std::vector<LineDiagnostic> RosterDiagnostics(const RosterLoadReport& report);
 
 // The list's entry text, a tab and the speed: one line per row.
-std::string RosterRowsText(const RosterTable& table);
+std::string RosterRowsText(const analysis::RosterAnswer& answer);
 
 // One stderr line per diagnostic.
 std::string RosterDiagnosticsText(const std::vector<LineDiagnostic>& diagnostics);
