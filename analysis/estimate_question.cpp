@@ -5,6 +5,7 @@
 
 #include "analysis/enemy_group.h"
 #include "engine/exact/exact_estimation.h"
+#include "engine/initiative.h"
 #include "engine/estimation/simulated_estimation.h"
 
 namespace kestavel::analysis {
@@ -31,7 +32,7 @@ std::optional<Refusal> EstimateRefusal(const EstimateRequest& r) {
 
 CountFit FitCount(const double (&allySpeed)[kAllyCount], int32_t enemies, BinomialCount observed) {
     CountFit result{};
-    result.fit = FitObservedCount(allySpeed, enemies, observed);
+    result.fit = FitObservedCount(allySpeed, enemies, observed, CandidateRangeFor(BestAllySpeed(allySpeed)));
     const auto withRates = [&](const SpeedWithRate& s) {
         return FittingSpeed{s.speed, ExactRatesFor(allySpeed, s.speed, enemies)};
     };
@@ -81,7 +82,7 @@ Outcome<EstimateAnswer> AnswerEstimate(const EstimateRequest& r) {
         e.table = ExactEstimateTable(inputs.allySpeed, answer.enemies, e.bestSpeed);
         e.path = TrialPath::kPlain;
     } else if (r.exact) {
-        answer.estimation = EstimateExactly(inputs);
+        answer.estimation = EstimateExactly(inputs, CandidateRangeFor(BestAllySpeed(inputs.allySpeed)));
     } else {
         std::mt19937 engine(r.seed);
         NoProgress quiet;
