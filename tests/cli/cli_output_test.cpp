@@ -60,7 +60,7 @@ TEST(CliJson, EveryKeyIsDocumentedAndEveryDocumentedKeyAppears) {
           "rate --allies 60 --enemy-speeds 30,40"}},
         {"estimate",
          {"estimate --first-strike 95 --allies 1 --seed 2", "estimate --first-strike 95 --allies 60,50,40 --observed 7/20",
-          "estimate --shut-out 50 --enemies 3 --allies 60 --exact"}},
+          "estimate --shut-out 50 --enemies 3 --allies 60 --exact", "estimate --observed 505000/1000000 --allies 100"}},
         {"curve",
          {"curve --allies 40 --enemies 2 --simulate --observed 3/10", "curve --allies 40 --from 20 --to 22",
           "curve --allies 40 --enemy-speeds 30,50 --vary 2 --from 20 --to 22"}},
