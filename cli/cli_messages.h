@@ -175,7 +175,7 @@ constexpr const char* kHelpObserved =
     "K first strikes (or shut-outs of --enemies N) in N encounters; lists the speeds within the 95 % "
     "Clopper-Pearson interval and the likeliest; implies --exact";
 constexpr const char* kHelpCurveObserved = "Marks the speeds consistent with K successes in N encounters";
-constexpr const char* kHelpFrom = "The lowest enemy speed (default: the estimation's candidate range)";
+constexpr const char* kHelpFrom = "The lowest enemy speed (default: every speed at which the rates can change)";
 constexpr const char* kHelpTo = "The highest enemy speed, at most 10000 speeds after --from";
 constexpr const char* kHelpSimulate = "Also one simulated run per speed";
 constexpr const char* kHelpSvg = "Write a line chart of both rates";
