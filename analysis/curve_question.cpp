@@ -27,7 +27,9 @@ Outcome<CurveAnswer> AnswerCurve(const CurveRequest& r) {
     answer.request = r;
     double allySpeed[kAllyCount];
     FillAllySpeeds(r.allies, allySpeed);
-    const CandidateRange range = CandidateRangeFor(BestAllySpeed(allySpeed));
+    // By default every speed at which the rates can change: only the window's estimation, and the
+    // simulated one that follows it, stop at its cap.
+    const CandidateRange range = FullCandidateRange(BestAllySpeed(allySpeed));
     answer.from = r.from.value_or(range.lowerSpeed);
     answer.to = r.to.value_or(range.upperSpeed);
     std::mt19937 engine(r.seed);

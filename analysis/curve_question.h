@@ -20,7 +20,7 @@ struct CurveRequest {
     int32_t enemies = 1;          // with a listed group: its size
     std::vector<int32_t> listed{};  // one speed per enemy; empty for enemies alike
     int32_t vary = 0;             // the listed enemy whose speed runs over the range, from 1
-    std::optional<int32_t> from{};  // both or neither: the estimation's candidate range otherwise
+    std::optional<int32_t> from{};  // both or neither: every speed at which the rate can change otherwise
     std::optional<int32_t> to{};
     bool simulate = false;
     uint32_t seed = 0;

@@ -1,10 +1,12 @@
 #include "analysis/estimate_question.h"
 
 #include <algorithm>
+#include <iterator>
 #include <random>
 
 #include "analysis/enemy_group.h"
 #include "engine/exact/exact_estimation.h"
+#include "engine/initiative.h"
 #include "engine/estimation/simulated_estimation.h"
 
 namespace kestavel::analysis {
@@ -31,16 +33,31 @@ std::optional<Refusal> EstimateRefusal(const EstimateRequest& r) {
 
 CountFit FitCount(const double (&allySpeed)[kAllyCount], int32_t enemies, BinomialCount observed) {
     CountFit result{};
-    result.fit = FitObservedCount(allySpeed, enemies, observed);
+    result.fit = FitObservedCount(allySpeed, enemies, observed, FullCandidateRange(BestAllySpeed(allySpeed)));
     const auto withRates = [&](const SpeedWithRate& s) {
         return FittingSpeed{s.speed, ExactRatesFor(allySpeed, s.speed, enemies)};
     };
-    for (const SpeedWithRate& s : result.fit.consistent) result.consistent.push_back(withRates(s));
+    const std::vector<SpeedWithRate>& consistent = result.fit.consistent;
+    for (const SpeedWithRate& s : consistent) result.consistent.push_back(withRates(s));
+    if (!consistent.empty()) {
+        ConsistentRange& range = result.consistentRange.emplace();
+        range.lowest = consistent.front().probability == 1 ? 1 : consistent.front().speed;
+        if (consistent.back().probability != 0) range.highest = consistent.back().speed;
+    }
     result.likeliest = withRates(result.fit.likeliest);
+    if (result.fit.likeliest.probability == 0 && !consistent.empty() && consistent.back().probability == 0) {
+        // No success: the search took the range's top, a certain loss. Every speed of a certain
+        // loss is as likely, and a count of none fits each: they end the consistent speeds.
+        auto first = consistent.end();
+        while (first != consistent.begin() && std::prev(first)->probability == 0) --first;
+        result.likeliest = withRates(*first);
+        result.andEveryFaster = true;
+    }
     return result;
 }
 
-// What deserves a second look: a rate no candidate reaches, a rate and a count that disagree.
+// What deserves a second look: a rate no candidate reaches, a rate and a count that disagree,
+// a best speed at the window's cap.
 void AddNotes(const double (&allySpeed)[kAllyCount], EstimateAnswer& answer) {
     const EstimateRequest& r = answer.request;
     const std::optional<int32_t> percent = r.firstStrike ? r.firstStrike : r.shutOut;
@@ -55,6 +72,10 @@ void AddNotes(const double (&allySpeed)[kAllyCount], EstimateAnswer& answer) {
         answer.bestOutsideCount = std::none_of(consistent.begin(), consistent.end(), [&](const SpeedWithRate& c) {
             return c.speed == answer.estimation.bestSpeed;
         });
+    }
+    const int32_t highestChanging = FullCandidateRange(BestAllySpeed(allySpeed)).upperSpeed;
+    if (answer.estimation.bestSpeed == range.upperSpeed && range.upperSpeed < highestChanging) {
+        answer.fasterNotTried = FasterNotTriedNote{range.upperSpeed, highestChanging};
     }
 }
 
@@ -77,11 +98,11 @@ Outcome<EstimateAnswer> AnswerEstimate(const EstimateRequest& r) {
         // A count alone: the table centres on the likeliest speed.
         Estimation& e = answer.estimation;
         e.range = answer.countFit->fit.range;
-        e.bestSpeed = answer.countFit->fit.likeliest.speed;
+        e.bestSpeed = answer.countFit->likeliest.speed;
         e.table = ExactEstimateTable(inputs.allySpeed, answer.enemies, e.bestSpeed);
         e.path = TrialPath::kPlain;
     } else if (r.exact) {
-        answer.estimation = EstimateExactly(inputs);
+        answer.estimation = EstimateExactly(inputs, FullCandidateRange(BestAllySpeed(inputs.allySpeed)));
     } else {
         std::mt19937 engine(r.seed);
         NoProgress quiet;

@@ -1,7 +1,8 @@
 #pragma once
 // "Which enemy speed explains what I saw?": from an observed rate, simulated as the window runs
-// it or on exact rates; from a count K of N, every speed the count does not rule out and the
-// likeliest.
+// it (over the window's candidates, up to 199) or on exact rates; from a count K of N, every
+// speed the count does not rule out and the likeliest. Exact rates and counts search every
+// speed at which the rate can change.
 
 #include <cstdint>
 #include <optional>
@@ -34,10 +35,25 @@ struct FittingSpeed {
     ExactRates rates;
 };
 
+// Every speed the count does not rule out, past the speeds searched too. They are one run, as
+// the rate falls while the enemy speeds up. A certain win that fits means every slower speed,
+// also a certain win, fits; a certain loss every faster one. The full range searched ends in
+// both, so no run is cut short by the range's end.
+struct ConsistentRange {
+    int32_t lowest;                  // 1 when every slower speed fits too
+    std::optional<int32_t> highest;  // none when every faster speed fits too: no upper bound
+    bool EverySpeed() const { return lowest == 1 && !highest; }
+};
+
 struct CountFit {
     ObservedCountFit fit;
     std::vector<FittingSpeed> consistent;  // as fit.consistent
+    std::optional<ConsistentRange> consistentRange;  // none when the count rules out every speed
+    // The likeliest speed: the search's, except when no success was counted. Then every speed
+    // the party cannot beat is as likely, without a highest for the tie rule to take: it is the
+    // slowest of them, and `andEveryFaster` says so.
     FittingSpeed likeliest;
+    bool andEveryFaster = false;
 };
 
 // The observed rate lies beyond what any candidate gives: the range's ends bound it.
@@ -47,6 +63,13 @@ struct OutOfReachNote {
     double lowestPercent;   // at the highest candidate
 };
 
+// The simulated estimation tries speeds up to the window's cap, and its best speed is the cap:
+// faster speeds, at which the rate still changes, were not tried.
+struct FasterNotTriedNote {
+    int32_t cap;
+    int32_t highestChanging;  // the full range's highest speed, which the exact estimation tries
+};
+
 struct EstimateAnswer {
     EstimateRequest request;
     int32_t enemies = 1;  // in every trial: 1 for a first-strike rate
@@ -54,6 +77,7 @@ struct EstimateAnswer {
     std::optional<CountFit> countFit;
     std::optional<OutOfReachNote> outOfReach;
     bool bestOutsideCount = false;  // the best speed for the rate is ruled out by the count
+    std::optional<FasterNotTriedNote> fasterNotTried;
 };
 
 Outcome<EstimateAnswer> AnswerEstimate(const EstimateRequest& request);

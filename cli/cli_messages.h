@@ -101,8 +101,15 @@ constexpr const char* kNoteOutOfReach =
 constexpr const char* kNoteCodeDisagrees = "observedDisagrees";
 constexpr const char* kNoteObservedDisagrees =
     "best speed %d for %d %% lies outside the speeds consistent with the observed %d/%d (%s)";
+constexpr const char* kNoteCodeFasterNotTried = "fasterNotTried";
+constexpr const char* kNoteFasterNotTried =
+    "best speed %d is the highest the simulated estimation tries, as in the window: faster speeds were not tried "
+    "(--exact tries every speed up to %d)";
 constexpr const char* kSpansNone = "none";
-constexpr const char* kSpanTo = " to %d";
+constexpr const char* kSpanTo = "%d to %d";
+constexpr const char* kSpanOrLess = "%d or less";  // every slower speed fits too
+constexpr const char* kSpanOrMore = "%d or more";  // every faster speed fits too
+constexpr const char* kSpansEverySpeed = "every speed";
 
 // Exact rates and observed counts, in the window's style (code page 932).
 constexpr const char* kExactShutOutLine = "%d体 完封率(理論値): %.4f％";        // enemy count, percent
@@ -111,10 +118,12 @@ constexpr const char* kObservedFirstStrikes = "観測: 先制 %d/%d回";        
 constexpr const char* kObservedShutOuts = "観測: %d体完封 %d/%d回";            // enemies, successes, encounters
 constexpr const char* kConsistentSpeeds = "95％水準で矛盾しない敵素早: %s";    // the spans below
 constexpr const char* kConsistentNone = "なし";
+constexpr const char* kConsistentEverySpeed = "すべて";  // the count rules out no speed
 constexpr const char* kSpanAndSlower = "%d以下";  // a span that holds every slower enemy too
 constexpr const char* kSpanAndFaster = "%d以上";  // a span that holds every faster enemy too
 constexpr const char* kSpanFromTo = "%d～%d";
 constexpr const char* kLikeliestSpeed = "最尤の敵素早: %d (%.4f％)";            // speed, percent
+constexpr const char* kLikeliestAndFaster = "最尤の敵素早: %d以上 (%.4f％)";    // and every faster speed
 // The curve's columns: enemy speed, exact first strike, exact shut-out of N; then simulated;
 // then whether the observed count K/N is consistent with the speed.
 constexpr const char* kCurveHeader = "敵素早\t先制率(理論値)\t%d体完封率(理論値)";
@@ -179,7 +188,7 @@ constexpr const char* kHelpObserved =
     "K first strikes (or shut-outs of --enemies N) in N encounters; lists the speeds within the 95 % "
     "Clopper-Pearson interval and the likeliest; implies --exact";
 constexpr const char* kHelpCurveObserved = "Marks the speeds consistent with K successes in N encounters";
-constexpr const char* kHelpFrom = "The lowest enemy speed (default: the estimation's candidate range)";
+constexpr const char* kHelpFrom = "The lowest enemy speed (default: every speed at which the rates can change)";
 constexpr const char* kHelpTo = "The highest enemy speed, at most 10000 speeds after --from";
 constexpr const char* kHelpSimulate = "Also one simulated run per speed";
 constexpr const char* kHelpSvg = "Write a line chart of both rates";

@@ -107,5 +107,57 @@ TEST(Questions, AnswerWithTheWindowsNumbersSeedForSeed) {
     }
 }
 
+// Exact rates and counts search every speed at which the rate can change, past the window's
+// 199; the simulated estimation keeps the window's candidates and says when its best is the cap.
+// An answer with no upper bound, or one that rules out nothing, says so.
+TEST(Questions, EstimatesPastTheWindowsCapAnswerHonestly) {
+    constexpr std::optional<int32_t> open = std::nullopt;
+    const struct Case {
+        EstimateRequest request;
+        int32_t highestTried, best;
+        std::optional<ConsistentRange> consistent;  // with a count
+        int32_t likeliest;
+        bool andEveryFaster;
+        std::optional<int32_t> capNoted;
+        int line;
+    } cases[] = {
+        // The two counts: the likeliest speed lies past 199, and no success is "186 or more".
+        {{.allies = {150}, .observed = BinomialCount{1, 50}, .exact = true}, 251, 225, ConsistentRange{198, 245}, 225, false, {}, __LINE__},
+        {{.allies = {150}, .observed = BinomialCount{0, 20}, .exact = true}, 251, 250, ConsistentRange{186, open}, 250, true, {}, __LINE__},
+        // Every success: every slower speed fits too; the likeliest is the fastest certain win.
+        {{.allies = {150}, .observed = BinomialCount{20, 20}, .exact = true}, 251, 90, ConsistentRange{1, 121}, 90, false, {}, __LINE__},
+        // Best ally 1 (speeds 1 at 50 %, 2 at 0 %): three failures rule out no speed.
+        {{.allies = {1}, .observed = BinomialCount{0, 3}, .exact = true}, 2, 2, ConsistentRange{1, open}, 2, true, {}, __LINE__},
+        {{.allies = {100}, .observed = BinomialCount{505000, 1000000}, .exact = true}, 167, 100, std::nullopt, 100, false, {}, __LINE__},
+        // A rate: exactly over the full range, simulated over the window's, with the cap noted.
+        {{.allies = {150}, .firstStrike = 5, .exact = true}, 251, 212, {}, 0, false, {}, __LINE__},
+        {{.allies = {150}, .firstStrike = 5, .seed = 1}, 199, 199, {}, 0, false, 251, __LINE__},
+        // A best speed at the top of a window's range that needs no cap (best ally 3: 5 and 6 are
+        // never beaten) is no cut.
+        {{.allies = {3}, .firstStrike = 1, .seed = 1}, 6, 6, {}, 0, false, {}, __LINE__},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "case on line " << c.line);
+        const auto answer = std::get<EstimateAnswer>(AnswerEstimate(c.request));
+        EXPECT_EQ(answer.estimation.range.upperSpeed, c.highestTried);
+        EXPECT_EQ(answer.estimation.bestSpeed, c.best);
+        EXPECT_EQ(answer.fasterNotTried.has_value(), c.capNoted.has_value());
+        if (answer.fasterNotTried && c.capNoted) {
+            EXPECT_EQ(answer.fasterNotTried->cap, kHighestCandidateSpeed);
+            EXPECT_EQ(answer.fasterNotTried->highestChanging, *c.capNoted);
+        }
+        ASSERT_EQ(answer.countFit.has_value(), c.request.observed.has_value());
+        if (!answer.countFit) continue;
+        const CountFit& fit = *answer.countFit;
+        ASSERT_EQ(fit.consistentRange.has_value(), c.consistent.has_value());
+        if (c.consistent) {
+            EXPECT_EQ(fit.consistentRange->lowest, c.consistent->lowest);
+            EXPECT_EQ(fit.consistentRange->highest, c.consistent->highest);
+        }
+        EXPECT_EQ(fit.likeliest.speed, c.likeliest);
+        EXPECT_EQ(fit.andEveryFaster, c.andEveryFaster);
+    }
+}
+
 }  // namespace
 }  // namespace kestavel::analysis

@@ -37,11 +37,21 @@ json FitJson(const analysis::EstimateAnswer& r, const analysis::CountFit& fit) {
     };
     json consistent = json::array();
     for (const analysis::FittingSpeed& s : fit.consistent) consistent.push_back(speedJson(s));
+    // Past the speeds listed: from 1 when every slower speed fits too, no highest (null) when
+    // every faster speed does.
+    json range = nullptr;
+    if (fit.consistentRange) {
+        const analysis::ConsistentRange& c = *fit.consistentRange;
+        range = {{"lowest", c.lowest}, {"highest", c.highest ? json(*c.highest) : json(nullptr)}};
+    }
+    json likeliest = speedJson(fit.likeliest);
+    likeliest["andEveryFaster"] = fit.andEveryFaster;
     return {{"countedEvent", r.enemies == 1 ? "firstStrike" : "shutOut"},
             {"interval", "clopper-pearson"},
             {"confidence", 95},
             {"consistentSpeeds", consistent},
-            {"likeliest", speedJson(fit.likeliest)}};
+            {"consistentRange", range},
+            {"likeliest", likeliest}};
 }
 
 // The trial path that did the runs (KESTAVEL_TRIAL_PATH chooses another to compare); null when

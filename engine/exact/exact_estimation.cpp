@@ -4,14 +4,13 @@
 
 #include "engine/estimation/candidate_search.h"
 #include "engine/exact/exact_rates.h"
-#include "engine/initiative.h"
 #include "engine/run_counts.h"
 
 namespace kestavel {
 
-Estimation EstimateExactly(const EstimationInputs& in) {
+Estimation EstimateExactly(const EstimationInputs& in, const CandidateRange& range) {
     Estimation result{};
-    result.range = CandidateRangeFor(BestAllySpeed(in.allySpeed));
+    result.range = range;
     const double observedWins = WinsAtPercent(in.observedPercent);
     const int32_t matchedEnemies = in.matched == CountedEvent::kFirstStrike ? 1 : in.enemyCount;
     result.bestSpeed = ClosestCandidate(result.range, kDistanceBeforeAnyCandidate, [&](int32_t speed) {

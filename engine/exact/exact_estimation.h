@@ -8,10 +8,11 @@
 
 namespace kestavel {
 
-// The same candidates and tie rule as EstimateBySimulation. A candidate's count is the expected
-// count of a run, 100000 times the exact probability of the matched event, so its distance is
-// | observedPercent × 1000 − 100000 p |. Then the table, as ExactEstimateTable fills it.
-Estimation EstimateExactly(const EstimationInputs& inputs);
+// The search of EstimateBySimulation, with its tie rule, over the speeds of `range`. A
+// candidate's count is the expected count of a run, 100000 times the exact probability of the
+// matched event, so its distance is | observedPercent × 1000 − 100000 p |. Then the table, as
+// ExactEstimateTable fills it.
+Estimation EstimateExactly(const EstimationInputs& inputs, const CandidateRange& range);
 
 // The five table rows around `bestSpeed` with exact rates in percent against `enemyCount`
 // enemies alike; a row whose speed falls below 1 holds speed 0 and no rates, as in the

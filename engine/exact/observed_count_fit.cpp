@@ -1,16 +1,17 @@
 #include "engine/exact/observed_count_fit.h"
 
+#include <cstddef>
 #include <limits>
 
 #include "engine/estimation/candidate_search.h"
 #include "engine/exact/exact_rates.h"
-#include "engine/initiative.h"
 
 namespace kestavel {
 
-ObservedCountFit FitObservedCount(const double (&allySpeed)[kAllyCount], int32_t enemyCount, BinomialCount observed) {
+ObservedCountFit FitObservedCount(const double (&allySpeed)[kAllyCount], int32_t enemyCount, BinomialCount observed,
+                                  const CandidateRange& range) {
     ObservedCountFit fit{};
-    fit.range = CandidateRangeFor(BestAllySpeed(allySpeed));
+    fit.range = range;
     std::vector<double> probabilities;
     // The likeliest speed is the least unlikely: the search's distance is minus the log-likelihood,
     // from which no candidate, however unlikely, is kept out.

@@ -19,7 +19,7 @@ struct SpeedWithRate {
 };
 
 struct ObservedCountFit {
-    CandidateRange range;  // the estimation's candidate range
+    CandidateRange range;  // the speeds searched
     // The candidates whose exact probability lies in the count's two-sided 95 % Clopper-Pearson
     // interval, in ascending speed; possibly none.
     std::vector<SpeedWithRate> consistent;
@@ -31,7 +31,8 @@ struct ObservedCountFit {
 // The counted event is the party's best member acting before every one of `enemyCount`
 // enemies: a first strike when `enemyCount` is 1, a shut-out otherwise. The party's best speed
 // lies in kBestAllySpeedRange and the count in kEnemyCountRange; `observed` holds
-// 0 <= K <= N and N >= 1.
-ObservedCountFit FitObservedCount(const double (&allySpeed)[kAllyCount], int32_t enemyCount, BinomialCount observed);
+// 0 <= K <= N and N >= 1. Searches the speeds of `range`.
+ObservedCountFit FitObservedCount(const double (&allySpeed)[kAllyCount], int32_t enemyCount, BinomialCount observed,
+                                  const CandidateRange& range);
 
 }  // namespace kestavel

@@ -60,7 +60,7 @@ TEST(CliJson, EveryKeyIsDocumentedAndEveryDocumentedKeyAppears) {
           "rate --allies 60 --enemy-speeds 30,40"}},
         {"estimate",
          {"estimate --first-strike 95 --allies 1 --seed 2", "estimate --first-strike 95 --allies 60,50,40 --observed 7/20",
-          "estimate --shut-out 50 --enemies 3 --allies 60 --exact"}},
+          "estimate --shut-out 50 --enemies 3 --allies 60 --exact", "estimate --observed 505000/1000000 --allies 100"}},
         {"curve",
          {"curve --allies 40 --enemies 2 --simulate --observed 3/10", "curve --allies 40 --from 20 --to 22",
           "curve --allies 40 --enemy-speeds 30,50 --vary 2 --from 20 --to 22"}},
@@ -103,10 +103,12 @@ TEST(CliCurve, ExactValuesAreTheExactRateCodesAndSimulatedOnesTheReferenceRuns) 
         EXPECT_EQ(p["simulatedShutOutRate"], counts.winsAll / 1000.0) << speed;
         EXPECT_EQ(p["simulatedFirstStrikeRate"], counts.winsFirst / 1000.0) << speed;
     }
-    // Without a range: the estimation's candidate range for the best ally (60: 36 to 101).
+    // Without a range: every speed at which the rate can change for the best ally (60: 36 to 101).
     const json candidates = RunCli("curve --allies 60,50 --json").Json()["inputs"];
     EXPECT_EQ(candidates["from"], 36);
     EXPECT_EQ(candidates["to"], 101);
+    // Past the window's 199: every speed at which the rate can change.
+    EXPECT_EQ(RunCli("curve --allies 150 --json").Json()["inputs"]["to"], 251);
 }
 
 TEST(CliGroups, MixedRatesAreTheEnginesWithTheFirstListedEnemyFirst) {

@@ -67,6 +67,21 @@ TEST(Cli, ExactRatesAndObservedCounts) {
     EXPECT_EQ(consistent.front()["speed"], 38);
     EXPECT_EQ(consistent.back()["speed"], 53);
     EXPECT_EQ(consistent.size(), 16u);
+
+    // Past the window's 199: the text of a bounded and of an open-ended count, the open end in
+    // JSON, and the simulated estimation's note that it stopped at the cap.
+    EXPECT_NE(RunCli("estimate --observed 1/50 --allies 150").out.find(
+                  Utf8(u8"95％水準で矛盾しない敵素早: 198～245\n最尤の敵素早: 225 (2.0833％)\n")),
+              std::string::npos);
+    const auto none = RunCli("estimate --observed 0/20 --allies 150");
+    EXPECT_NE(none.out.find(Utf8(u8"95％水準で矛盾しない敵素早: 186以上\n最尤の敵素早: 250以上 (0.0000％)\n")), std::string::npos);
+    const auto noneJson = RunCli("estimate --observed 0/20 --allies 150 --json").Json();
+    EXPECT_EQ(noneJson["candidateRange"]["highest"], 251);
+    EXPECT_EQ(noneJson["observed"]["consistentRange"], nlohmann::json::parse(R"({"lowest": 186, "highest": null})"));
+    EXPECT_EQ(noneJson["observed"]["likeliest"]["andEveryFaster"], true);
+    const auto capped = RunCli("estimate --first-strike 5 --allies 150 --seed 1 --json");
+    EXPECT_EQ(capped.Json()["notes"][1]["code"], "fasterNotTried");
+    EXPECT_NE(capped.err.find("best speed 199 is the highest the simulated estimation tries"), std::string::npos);
 }
 
 TEST(Cli, ListedEqualSpeedsGiveTheOneSpeedResultsBitForBit) {

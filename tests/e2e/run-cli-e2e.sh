@@ -52,6 +52,8 @@ cases=(
   "estimate --first-strike 95 $allies --exact --json"
   "estimate --observed 7/20 --enemies 3 $allies --json"
   "estimate --first-strike 60 --observed 19/20 $allies --json"
+  "estimate --observed 0/20 --allies 150"
+  "estimate --first-strike 5 --allies 150 --seed 1 --json"
   "curve $allies --enemies 2 --csv"
   "curve $allies --enemies 3 --from 20 --to 90 --simulate --seed 5 --observed 7/20 --csv"
   "roster $roster --json"

@@ -22,19 +22,24 @@ std::unique_ptr<SpeedSimulator> WithAllies(uint32_t seed, const double (&allies)
     return s;
 }
 
-TEST(CandidateRange, SpansEverySpeedThatCanGoEitherWay) {
+TEST(CandidateRange, SpansEverySpeedThatCanGoEitherWayAndTheWindowsStopsAt199) {
+    // `fullUpper` is the full range's top; the window's is the same up to 199.
     const struct {
         double best;
-        int lower, upper;
-    } cases[] = {{1, 1, 2}, {3, 1, 6}, {60, 36, 101}, {100, 60, 167}, {119, 71, 199}, {120, 72, 199}, {199, 119, 199},
+        int lower, upper, fullUpper;
+    } cases[] = {{1, 1, 2, 2}, {3, 1, 6, 6}, {60, 36, 101, 101}, {100, 60, 167, 167}, {119, 71, 199, 199},
+                 {120, 72, 199, 201}, {150, 90, 199, 251}, {199, 119, 199, 332},
                  // Beyond what the estimation accepts the range is still defined: no ally, or one so
-                 // fast that no candidate is left.
-                 {0, 1, 1}, {-1e300, 1, 1}, {std::numeric_limits<double>::quiet_NaN(), 1, 1}, {1e300, 600, 199},
-                 {std::numeric_limits<double>::infinity(), 600, 199}};
+                 // fast that no candidate of the window's is left.
+                 {0, 1, 1, 1}, {-1e300, 1, 1, 1}, {std::numeric_limits<double>::quiet_NaN(), 1, 1, 1},
+                 {1e300, 600, 199, 1667}, {std::numeric_limits<double>::infinity(), 600, 199, 1667}};
     for (const auto& c : cases) {
         const CandidateRange range = CandidateRangeFor(c.best);
         EXPECT_EQ(range.lowerSpeed, c.lower) << c.best;
         EXPECT_EQ(range.upperSpeed, c.upper) << c.best;
+        const CandidateRange full = FullCandidateRange(c.best);
+        EXPECT_EQ(full.lowerSpeed, c.lower) << c.best;
+        EXPECT_EQ(full.upperSpeed, c.fullUpper) << c.best;
     }
 }
 

@@ -21,7 +21,7 @@ EstimationInputs Inputs(const double (&allies)[5], int enemies, CountedEvent mat
 TEST(ExactEstimation, FindsTheClosestSpeed) {
     const double allies[5] = {60, 50, 40, 30, 20};
     // Speed 45 gives 94.44 %, speed 44 95.77 %.
-    const Estimation e = EstimateExactly(Inputs(allies, 1, CountedEvent::kFirstStrike, 95));
+    const Estimation e = EstimateExactly(Inputs(allies, 1, CountedEvent::kFirstStrike, 95), FullCandidateRange(60));
     EXPECT_EQ(e.bestSpeed, 45);
     EXPECT_EQ(e.range.upperSpeed, 101);
     const int expectedRows[5] = {43, 44, 45, 46, 47};
@@ -32,9 +32,19 @@ TEST(ExactEstimation, FindsTheClosestSpeed) {
     }
 }
 
+TEST(ExactEstimation, SearchesTheRangeItIsGiven) {
+    // Best ally 150: 5 % lies past the window's 199 (9.8 %); 212 gives 5.1 %, 213 4.8 %.
+    const double allies[5] = {150, 0, 0, 0, 0};
+    const EstimationInputs inputs = Inputs(allies, 1, CountedEvent::kFirstStrike, 5);
+    EXPECT_EQ(EstimateExactly(inputs, CandidateRangeFor(150)).bestSpeed, 199);
+    const Estimation e = EstimateExactly(inputs, FullCandidateRange(150));
+    EXPECT_EQ(e.bestSpeed, 212);
+    EXPECT_EQ(e.range.upperSpeed, 251);
+}
+
 TEST(ExactEstimation, ShutOutRowsCarryBothRates) {
     const double allies[5] = {60, 50, 40, 30, 20};
-    const Estimation e = EstimateExactly(Inputs(allies, 3, CountedEvent::kShutOut, 50));
+    const Estimation e = EstimateExactly(Inputs(allies, 3, CountedEvent::kShutOut, 50), FullCandidateRange(60));
     EXPECT_EQ(e.bestSpeed, 54);  // 51.0 % there, 46.7 % at 55
     EXPECT_NEAR(e.table[2].shutOutRate, 100 * ExactShutOutProbability(allies, 54, 3), 1e-12);
     EXPECT_NEAR(e.table[2].firstStrikeRate, 100 * ExactShutOutProbability(allies, 54, 1), 1e-12);
@@ -45,7 +55,7 @@ TEST(ExactEstimation, EqualDistancesGoToTheHigherSpeed) {
     // Best ally 3: candidates 1 to 6. Speeds 5 and 6 can never be beaten (0 %), speed 4 is
     // beaten 9.375 % of the time, so an observed 1 % is nearest to 5 and 6 alike.
     const double allies[5] = {3, 0, 0, 0, 0};
-    const Estimation e = EstimateExactly(Inputs(allies, 1, CountedEvent::kFirstStrike, 1));
+    const Estimation e = EstimateExactly(Inputs(allies, 1, CountedEvent::kFirstStrike, 1), FullCandidateRange(3));
     EXPECT_EQ(e.bestSpeed, 6);
     EXPECT_NEAR(e.table[0].firstStrikeRate, 9.375, 1e-12);
     EXPECT_EQ(e.table[4].speed, 8);
@@ -54,7 +64,7 @@ TEST(ExactEstimation, EqualDistancesGoToTheHigherSpeed) {
 
 TEST(ExactEstimation, RowsBelowSpeedOneStayEmpty) {
     const double allies[5] = {1, 0, 0, 0, 0};  // candidates 1 (50 %) and 2 (0 %)
-    const Estimation e = EstimateExactly(Inputs(allies, 1, CountedEvent::kFirstStrike, 99));
+    const Estimation e = EstimateExactly(Inputs(allies, 1, CountedEvent::kFirstStrike, 99), FullCandidateRange(1));
     EXPECT_EQ(e.bestSpeed, 1);
     const int32_t speeds[5] = {0, 0, 1, 2, 3};
     const double rates[5] = {0, 0, 50, 0, 0};

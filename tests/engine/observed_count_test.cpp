@@ -66,7 +66,7 @@ TEST(BinomialLikelihood, IsMinusInfinityWhereTheCountIsImpossible) {
 
 TEST(ObservedCountFit, NineteenFirstStrikesInTwenty) {
     const double allies[5] = {60, 50, 40, 30, 20};
-    const ObservedCountFit fit = FitObservedCount(allies, 1, {19, 20});
+    const ObservedCountFit fit = FitObservedCount(allies, 1, {19, 20}, FullCandidateRange(60));
     EXPECT_EQ(fit.range.lowerSpeed, 36);
     EXPECT_EQ(fit.range.upperSpeed, 101);
     ASSERT_FALSE(fit.consistent.empty());
@@ -90,12 +90,12 @@ TEST(ObservedCountFit, NineteenFirstStrikesInTwenty) {
 TEST(ObservedCountFit, TiesGoToTheHigherSpeedAndAllOrNothingCounts) {
     const double allies[5] = {100, 0, 0, 0, 0};
     // Every shut-out: each speed up to 60 gives certainty, the highest of them is the likeliest.
-    ObservedCountFit fit = FitObservedCount(allies, 3, {20, 20});
+    ObservedCountFit fit = FitObservedCount(allies, 3, {20, 20}, FullCandidateRange(100));
     EXPECT_EQ(fit.likeliest.speed, 60);
     EXPECT_EQ(fit.likeliest.probability, 1.0);
     EXPECT_EQ(fit.consistent.front().speed, 60);
     // None: the speeds from 100 / 0.6 up are certain losses; the top of the range wins the tie.
-    fit = FitObservedCount(allies, 3, {0, 20});
+    fit = FitObservedCount(allies, 3, {0, 20}, FullCandidateRange(100));
     EXPECT_EQ(fit.likeliest.speed, 167);
     EXPECT_EQ(fit.consistent.back().speed, 167);
 }
@@ -104,10 +104,10 @@ TEST(ObservedCountFit, ALargeCountCanRuleOutEverySpeed) {
     // Against one ally of 100 the rate is 50 % at speed 100 and 51.99 % at 99; 50.5 % of a
     // million fights lies between them, too far from either.
     const double allies[5] = {100, 0, 0, 0, 0};
-    ObservedCountFit fit = FitObservedCount(allies, 1, {505000, 1000000});
+    ObservedCountFit fit = FitObservedCount(allies, 1, {505000, 1000000}, FullCandidateRange(100));
     EXPECT_TRUE(fit.consistent.empty());
     EXPECT_EQ(fit.likeliest.speed, 100);
-    fit = FitObservedCount(allies, 1, {499900, 1000000});
+    fit = FitObservedCount(allies, 1, {499900, 1000000}, FullCandidateRange(100));
     ASSERT_EQ(fit.consistent.size(), 1u);
     EXPECT_EQ(fit.consistent[0].speed, 100);
 }

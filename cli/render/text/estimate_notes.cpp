@@ -1,24 +1,10 @@
 #include "cli/render/text/estimate_notes.h"
 
 #include "cli/cli_messages.h"
+#include "cli/render/text/exact_report.h"
 #include "text/text_format.h"
 
 namespace kestavel::cli {
-
-std::string ConsistentSpans(const ObservedCountFit& fit) {
-    const std::vector<SpeedWithRate>& speeds = fit.consistent;
-    if (speeds.empty()) return kSpansNone;
-    std::string text;
-    for (size_t i = 0; i < speeds.size();) {
-        size_t last = i;
-        while (last + 1 < speeds.size() && speeds[last + 1].speed == speeds[last].speed + 1) ++last;
-        if (!text.empty()) text += ", ";
-        text += std::to_string(speeds[i].speed);
-        if (last > i) text += FormatText(100, kSpanTo, {speeds[last].speed});
-        i = last + 1;
-    }
-    return text;
-}
 
 std::vector<Note> EstimateNotes(const analysis::EstimateAnswer& a) {
     std::vector<Note> notes;
@@ -35,7 +21,12 @@ std::vector<Note> EstimateNotes(const analysis::EstimateAnswer& a) {
         notes.push_back({kNoteCodeDisagrees,
                          FormatText(400, kNoteObservedDisagrees,
                                     {best, percent, static_cast<long long>(observed.successes),
-                                     static_cast<long long>(observed.trials), ConsistentSpans(a.countFit->fit)})});
+                                     static_cast<long long>(observed.trials),
+                                     ConsistentRangeText(a.countFit->consistentRange, kRangeInEnglish)})});
+    }
+    if (a.fasterNotTried) {
+        notes.push_back({kNoteCodeFasterNotTried, FormatText(400, kNoteFasterNotTried, {a.fasterNotTried->cap,
+                                                                                         a.fasterNotTried->highestChanging})});
     }
     return notes;
 }

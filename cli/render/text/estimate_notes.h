@@ -15,7 +15,4 @@ struct Note {
 
 std::vector<Note> EstimateNotes(const analysis::EstimateAnswer& answer);
 
-// "38 to 53, 60": the runs of consecutive consistent speeds; "none" for none.
-std::string ConsistentSpans(const ObservedCountFit& fit);
-
 }  // namespace kestavel::cli

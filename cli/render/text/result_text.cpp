@@ -45,7 +45,7 @@ std::string EstimateText(const analysis::EstimateAnswer& r) {
                                 {row.speed, row.firstStrikeRate, row.shutOutRate}));
     }
     if (r.countFit) {
-        for (const std::string& line : ObservedCountLines(*r.request.observed, r.enemies, r.countFit->fit)) text += Line(line);
+        for (const std::string& line : ObservedCountLines(*r.request.observed, r.enemies, *r.countFit)) text += Line(line);
     }
     return text;
 }
