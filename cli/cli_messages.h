@@ -191,8 +191,9 @@ constexpr const char* kHelpFrom = "The lowest enemy speed, 1 to %d (default: the
 constexpr const char* kHelpTo = "The highest enemy speed, from --from to --from + %d (at most %d speeds)";
 constexpr const char* kHelpSimulate = "Also one simulated run per speed";
 constexpr const char* kHelpSvg = "Write a line chart of both rates";
-constexpr const char* kHelpJson = "JSON on stdout (keys: docs/cli-json.md)";
-constexpr const char* kHelpCsv = "CSV on stdout, with a header row";
+// docs/cli-json.md: the same path in the release zip's folder and in the source.
+constexpr const char* kHelpJson = "JSON on stdout (keys: docs/cli-json.md, in the release zip's folder and in the source)";
+constexpr const char* kHelpCsv = "CSV on stdout, with a header row (columns: docs/cli-json.md)";
 constexpr const char* kHelpEncoding =
     "Text sent to a file or a pipe (a console always shows it right). utf-8 (default) for "
     "files, most tools, and PowerShell 7 with [Console]::OutputEncoding UTF-8; cp932 for cmd.exe's type and "
