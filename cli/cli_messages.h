@@ -48,13 +48,17 @@ constexpr const char* kAcceptedFrom = "%d or more";
 constexpr const char* kAcceptedFromTo = "%d to %d";
 constexpr const char* kAcceptedBestAlly = "best ally speed %d to %d";
 constexpr const char* kCannotWriteOutput = "cannot write the output";
-constexpr const char* kCannotWriteFile = "cannot write %s";
+constexpr const char* kCannotWriteFile = "cannot write %s: %s";
+constexpr const char* kChartWritten = "chart written to %s";
 constexpr const char* kCannotOpenFile = "cannot open %s: %s";
 constexpr const char* kReadFailed = "reading %s failed part-way: %s; the %d rows read before it are shown";
 constexpr const char* kErrorNoSuchFile = "no such file";
+constexpr const char* kErrorNoSuchFolder = "no such folder";
 constexpr const char* kErrorPermission = "permission denied";
 constexpr const char* kErrorIsDirectory = "it is a directory";
 constexpr const char* kErrorInputOutput = "input/output error";
+constexpr const char* kErrorNotAFolder = "a part of its path is a file, not a folder";
+constexpr const char* kErrorNoSpace = "the disk is full";
 constexpr const char* kErrorNumbered = "system error %d";
 
 // An environment that names a trial path that cannot be followed: the variable, its value and,
@@ -67,11 +71,18 @@ constexpr const char* kUsageHint = "run 'kestavel-cli %s--help'";
 constexpr const char* kUsageNoCommand = "a command is required: rate, estimate, curve, need or roster";
 constexpr const char* kUsageUnknownCommand =
     "unknown command '%s': the commands are rate, estimate, curve, need and roster";
+constexpr const char* kWindowsHelp = "/?";
+constexpr const char* kUsageWindowsHelp = "/? is not an option: help is --help";
+constexpr const char* kUsageUnknownOption = "%s is not an option of %s";
+constexpr const char* kUsageNotExpected = "not expected: %s";
+constexpr const char* kUsageNotExpectedNumbers =
+    "not expected: %s (a list of speeds is one word, separated by commas without spaces: 60,50,40)";
 constexpr const char* kUsageMissingValue = "needs a value, not the option %s";
 constexpr const char* kUsageGivenTwice = "%s is given more than once";
 constexpr const char* kUsageNoValue = "%s needs a value";
-constexpr const char* kUsageNotAWholeNumber = "%s must be a whole number from %d to %d, not '%s'";
+constexpr const char* kUsageNotAWholeNumber = "%s must be a whole number from %s to %s, not '%s'";  // the bounds as text
 constexpr const char* kWhatAllySpeed = "an ally speed of --allies";
+constexpr const char* kUsageSpeedList = "%s takes whole numbers separated by commas, without spaces (%s 60,50,40), not '%s'";
 constexpr const char* kUsageTooManyAllies = "--allies takes one to five speeds";
 constexpr const char* kWhatEnemySpeed = "an enemy speed of --enemy-speeds";
 constexpr const char* kUsageEnemyGroup = "%s needs --enemy-speed S with --enemies N, or --enemy-speeds S1,...";
@@ -92,6 +103,9 @@ constexpr const char* kUsageExactSeed = "--exact and --observed draw nothing: dr
 constexpr const char* kUsageFromTo = "--from and --to come together";
 constexpr const char* kUsageCurveSeed = "the curve draws only with --simulate: drop --seed or add --simulate";
 
+// A seed drawn for want of --seed, twice: the seed, and the option that repeats the run.
+constexpr const char* kSeedDrawn = "seed %u drawn: --seed %u repeats this run";
+
 // Notes on a result that deserves a second look.
 constexpr const char* kNotePrefix = "note: ";
 constexpr const char* kNoteCodeOutOfReach = "outOfReach";
@@ -111,6 +125,9 @@ constexpr const char* kSpanOrLess = "%d or less";  // every slower speed fits to
 constexpr const char* kSpanOrMore = "%d or more";  // every faster speed fits too
 constexpr const char* kSpansEverySpeed = "every speed";
 
+// After the estimate table's best row, which the window shows in light red (code page 932).
+constexpr const char* kBestRowMark = "\t← いちばん合う";
+
 // Exact rates and observed counts, in the window's style (code page 932).
 constexpr const char* kExactShutOutLine = "%d体 完封率(理論値): %.4f％";        // enemy count, percent
 constexpr const char* kExactFirstStrikeLine = "個別先制率(理論値): %.4f％";     // percent
@@ -125,10 +142,12 @@ constexpr const char* kSpanFromTo = "%d～%d";
 constexpr const char* kLikeliestSpeed = "最尤の敵素早: %d (%.4f％)";            // speed, percent
 constexpr const char* kLikeliestAndFaster = "最尤の敵素早: %d以上 (%.4f％)";    // and every faster speed
 // The curve's columns: enemy speed, exact first strike, exact shut-out of N; then simulated;
-// then whether the observed count K/N is consistent with the speed.
+// then whether the observed count K/N, of first strikes against one enemy and of shut-outs
+// against more, is consistent with the speed.
 constexpr const char* kCurveHeader = "敵素早\t先制率(理論値)\t%d体完封率(理論値)";
 constexpr const char* kCurveSimulatedHeader = "\t先制率\t%d体完封率";
-constexpr const char* kCurveObservedHeader = "\t観測 %d/%d";
+constexpr const char* kCurveObservedFirstStrikes = "\t観測 先制 %d/%d";      // successes, encounters
+constexpr const char* kCurveObservedShutOuts = "\t観測 %d体完封 %d/%d";        // enemies, successes, encounters
 constexpr const char* kCurveConsistent = "\t矛盾しない";
 
 // `need`, in the window's style (code page 932): the member from 1, the speed, the rate's name,
@@ -177,7 +196,8 @@ constexpr const char* kHelpNeedShutOut = "The shut-out rate to reach, a whole nu
 constexpr const char* kHelpMember = "The party member whose speed is sought, 1 to 5 (default: the fastest, the first of equals)";
 constexpr const char* kHelpEstimateEnemies = "With --shut-out or --observed: the number of enemies, 1 to 9";
 constexpr const char* kHelpCurveEnemies = "The number of enemies, 1 to 9 (default 1)";
-constexpr const char* kHelpSeed = "0 to 4294967295: repeats a run exactly (without it a seed is drawn and reported in JSON)";
+constexpr const char* kHelpSeed =
+    "0 to 4294967295: repeats a run exactly (without it a seed is drawn and reported on stderr, or in JSON)";
 constexpr const char* kHelpRateExact = "Also the exact rates (always given with --enemy-speeds)";
 constexpr const char* kHelpEstimateExact =
     "Exact rates in place of runs: instant and deterministic (a candidate's distance is |P*1000 - 100000 p|)";
@@ -187,13 +207,15 @@ constexpr const char* kHelpShutOut = "The shut-out rate observed against --enemi
 constexpr const char* kHelpObserved =
     "K first strikes (or shut-outs of --enemies N) in N encounters; lists the speeds within the 95 % "
     "Clopper-Pearson interval and the likeliest; implies --exact";
-constexpr const char* kHelpCurveObserved = "Marks the speeds consistent with K successes in N encounters";
-constexpr const char* kHelpFrom = "The lowest enemy speed (default: every speed at which the rates can change)";
-constexpr const char* kHelpTo = "The highest enemy speed, at most 10000 speeds after --from";
+constexpr const char* kHelpCurveObserved =
+    "Marks the speeds consistent with K successes in N encounters: first strikes against one enemy, shut-outs against more";
+constexpr const char* kHelpFrom = "The lowest enemy speed, 1 to %d (default: every speed at which the rates can change)";
+constexpr const char* kHelpTo = "The highest enemy speed, from --from to --from + %d (at most %d speeds)";
 constexpr const char* kHelpSimulate = "Also one simulated run per speed";
 constexpr const char* kHelpSvg = "Write a line chart of both rates";
-constexpr const char* kHelpJson = "JSON on stdout (keys: docs/cli-json.md)";
-constexpr const char* kHelpCsv = "CSV on stdout, with a header row";
+// docs/cli-json.md: the same path in the release zip's folder and in the source.
+constexpr const char* kHelpJson = "JSON on stdout (keys: docs/cli-json.md, in the release zip's folder and in the source)";
+constexpr const char* kHelpCsv = "CSV on stdout, with a header row (columns: docs/cli-json.md)";
 constexpr const char* kHelpEncoding =
     "Text sent to a file or a pipe (a console always shows it right). utf-8 (default) for "
     "files, most tools, and PowerShell 7 with [Console]::OutputEncoding UTF-8; cp932 for cmd.exe's type and "

@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -12,10 +11,10 @@
 #include "cli/command_line/command_line.h"
 #include "cli/command_line/usage_error.h"
 #include "cli/exit_status.h"
+#include "cli/output/chart_file.h"
 #include "cli/output/output.h"
 #include "cli/output/terminal_text.h"
 #include "cli/platform/console.h"
-#include "cli/platform/file_path.h"
 #include "cli/questions/progress_on_line.h"
 #include "cli/questions/roster_file.h"
 #include "cli/render/curve_svg.h"
@@ -93,25 +92,17 @@ auto RendererFor(const Renderer<Result> (&table)[N], Format format) {
     return table[0].render;
 }
 
-// --svg names the file the chart goes to; every other format is written on stdout.
-int WriteSvgFile(const std::string& path, const std::string& svg) {
-    std::ofstream file(PathFromUtf8(path), std::ios::binary);
-    file << svg;
-    file.close();
-    if (!file) {
-        WriteError(FormatText(600, kCannotWriteFile, {ShownArgument(path)}));
-        return kExitIoError;
-    }
-    return kExitDone;
-}
-
 template <typename Result, size_t N>
 int Emit(const CommandLine& line, const analysis::Outcome<Result>& outcome, const Renderer<Result> (&renderers)[N]) {
     if (const analysis::Refusal* refusal = std::get_if<analysis::Refusal>(&outcome)) {
         return Fail(line.format, "refused", RefusalText(*refusal), kExitRefused);
     }
+    // JSON holds the seed itself; every other format leaves it to stderr, out of the results' way.
+    if (line.drawnSeed && line.format != Format::kJson) {
+        WriteError(FormatText(200, kSeedDrawn, {*line.drawnSeed, *line.drawnSeed}));
+    }
     const std::string text = RendererFor(renderers, line.format)(std::get<Result>(outcome));
-    if (line.format == Format::kSvg) return WriteSvgFile(line.svgFile, text);
+    if (line.format == Format::kSvg) return WriteChartFile(line.svgFile, text);
     WriteOut(text);
     return kExitDone;
 }

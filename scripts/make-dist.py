@@ -49,6 +49,12 @@ def players_guide(version):
     return b"\xef\xbb\xbf" + text.replace("\n", "\r\n").encode("utf-8")
 
 
+def with_crlf(data):
+    """Text bytes with CR LF line ends, so that every Notepad shows its lines (Shift-JIS and
+    UTF-8 alike: neither has a byte 0x0A inside a character)."""
+    return data.replace(b"\r\n", b"\n").replace(b"\n", b"\r\n")
+
+
 def read(path):
     with open(path, "rb") as f:
         return f.read()
@@ -67,10 +73,12 @@ def main():
         if not os.path.isfile(os.path.join(args.windows_build, name)):
             sys.exit(f"make dist: {os.path.join(args.windows_build, name)} is missing; {made_by} makes it")
 
-    # In the order a player reads the folder: the programs, the example, the guide, the licence.
+    # In the order a player reads the folder: the programs, the example, the guide, the JSON and
+    # CSV keys (where kestavel-cli's --help points, the same path as in the source), the licence.
     entries = [(name, read(os.path.join(args.windows_build, name)), 0o755) for name, _ in programs]
-    entries += [("speed.txt", read(os.path.join(ROOT, "examples", "speed.txt")), 0o644),
+    entries += [("speed.txt", with_crlf(read(os.path.join(ROOT, "examples", "speed.txt"))), 0o644),
                 ("README-ja.txt", players_guide(version), 0o644),
+                ("docs/cli-json.md", with_crlf(read(os.path.join(ROOT, "docs", "cli-json.md"))), 0o644),
                 ("LICENSE", read(os.path.join(ROOT, "LICENSE")), 0o644)]
 
     os.makedirs(args.out, exist_ok=True)

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "cli/cli_messages.h"
 #include "cli/command_line/subcommand.h"
 #include "cli/command_line/subcommands/subcommands.h"
 #include "cli/command_line/usage_error.h"
 #include "cli/output/output.h"
+#include "cli/output/terminal_text.h"
 #include "text/text_format.h"
 
 namespace kestavel::cli {
@@ -54,6 +57,26 @@ std::string PlainParseError(const std::string& what) {
     return what;
 }
 
+// Words CLI11 left over, in the order typed: an option the command does not have, or values
+// beyond what its options take (a list written with spaces, most often). They come before
+// what CLI11 says of the rest, which follows from them ("--allies is required" for a mistyped
+// --allies).
+std::string LeftOverText(const std::vector<std::string>& left, const std::string& command) {
+    for (const std::string& word : left) {
+        if (word.rfind("-", 0) == 0) {
+            const std::string option = ShownArgument(word.substr(0, std::min<size_t>(word.find('='), 40)));
+            return FormatText(300, kUsageUnknownOption, {option, command});
+        }
+    }
+    std::string words;
+    bool numbers = true;
+    for (const std::string& word : left) {
+        words += (words.empty() ? "" : " ") + ShownArgument(word.substr(0, 40));
+        numbers = numbers && word.find_first_not_of("0123456789") == std::string::npos;
+    }
+    return FormatText(300, numbers ? kUsageNotExpectedNumbers : kUsageNotExpected, {words});
+}
+
 }  // namespace
 
 std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
@@ -67,6 +90,11 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
     app.require_subcommand(1);
     const std::unique_ptr<Subcommand> subcommands[] = {DeclareRate(app), DeclareEstimate(app), DeclareCurve(app),
                                                        DeclareNeed(app), DeclareRoster(app)};
+    // Where Windows programs take /? for help, wherever it stands (a roster file of that name
+    // cannot exist there).
+    if (std::any_of(argv + 1, argv + argc, [](const char* argument) { return std::string_view(argument) == kWindowsHelp; })) {
+        throw UsageError(std::string(kUsageWindowsHelp) + "\n" + HintFor(command == kWindowsHelp ? "" : command));
+    }
     // Answered before CLI11, which would call it an argument it did not expect.
     const auto isCommand = [&](const std::unique_ptr<Subcommand>& subcommand) { return subcommand->Name() == command; };
     if (!command.empty() && std::none_of(std::begin(subcommands), std::end(subcommands), isCommand)) {
@@ -83,7 +111,11 @@ std::variant<CommandLine, int> ParseCommandLine(int argc, char** argv) {
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         if (command.empty()) throw UsageError(std::string(kUsageNoCommand) + "\n" + HintFor(""));
-        throw UsageError(PlainParseError(e.what()) + "\n" + HintFor(command));
+        // A value refused (an option taken as a value) explains the words left over after it.
+        const std::vector<std::string> left = app.remaining(true);
+        const bool refusedValue = dynamic_cast<const CLI::ValidationError*>(&e) != nullptr;
+        const std::string what = left.empty() || refusedValue ? PlainParseError(e.what()) : LeftOverText(left, command);
+        throw UsageError(what + "\n" + HintFor(command));
     }
 
     for (const std::unique_ptr<Subcommand>& subcommand : subcommands) {

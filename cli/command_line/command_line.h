@@ -1,6 +1,8 @@
 #pragma once
 // The command line, parsed with CLI11 and read strictly into one subcommand's inputs.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -18,6 +20,7 @@ struct CommandLine {
     Command command = Command::kRate;
     Format format = Format::kText;
     std::string svgFile;
+    std::optional<uint32_t> drawnSeed;  // the seed drawn for want of --seed, to be reported
     analysis::RateRequest rate;
     analysis::EstimateRequest estimate;
     analysis::CurveRequest curve;

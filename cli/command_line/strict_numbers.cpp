@@ -1,32 +1,42 @@
 #include "cli/command_line/strict_numbers.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "cli/cli_messages.h"
 #include "cli/command_line/usage_error.h"
+#include "cli/output/terminal_text.h"
 #include "engine/trial_limits.h"
 #include "text/text_format.h"
 
 namespace kestavel::cli {
 
-int64_t ParseStrictInteger(const std::string& text, int64_t min, int64_t max, const std::string& what) {
-    const auto refuse = [&] {
-        throw UsageError(FormatText(400, kUsageNotAWholeNumber, {what, static_cast<long long>(min),
-                                                                 static_cast<long long>(max), text.substr(0, 40)}));
-    };
+std::optional<int64_t> ReadStrictInteger(const std::string& text, int64_t min, int64_t max) {
     size_t i = 0;
     const bool negative = !text.empty() && text[0] == '-';
     if (negative) ++i;
-    if (i == text.size() || text.size() - i > 19) refuse();
+    if (i == text.size() || text.size() - i > 19) return std::nullopt;
     int64_t magnitude = 0;
     for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') refuse();
+        if (text[i] < '0' || text[i] > '9') return std::nullopt;
         magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > int64_t{1} << 40) refuse();
+        if (magnitude > int64_t{1} << 40) return std::nullopt;
     }
     const int64_t value = negative ? -magnitude : magnitude;
-    if (value < min || value > max) refuse();
+    if (value < min || value > max) return std::nullopt;
     return value;
+}
+
+void RefuseWholeNumber(const std::string& text, int64_t min, int64_t max, const std::string& what) {
+    // The bounds as text: a seed's highest is beyond what %d holds.
+    throw UsageError(FormatText(400, kUsageNotAWholeNumber,
+                                {what, std::to_string(min), std::to_string(max), ShownArgument(text.substr(0, 40))}));
+}
+
+int64_t ParseStrictInteger(const std::string& text, int64_t min, int64_t max, const std::string& what) {
+    const std::optional<int64_t> value = ReadStrictInteger(text, min, max);
+    if (!value) RefuseWholeNumber(text, min, max, what);
+    return *value;
 }
 
 int32_t ParseInt32(const std::string& text, const std::string& what) {
@@ -36,11 +46,26 @@ int32_t ParseInt32(const std::string& text, const std::string& what) {
 
 namespace {
 
-std::vector<int32_t> ParseSpeedList(const std::string& text, const char* what) {
+// Spaces, 、, full-width digits, periods: a list written the way a person writes one, which
+// deserves to be told the form rather than which piece of it failed.
+bool WrittenOtherwise(const std::string& text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const bool plain = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == ',' || c == '-' || c == '+';
+        return !plain;
+    });
+}
+
+std::vector<int32_t> ParseSpeedList(const std::string& text, const char* option, const char* what) {
     std::vector<int32_t> speeds;
     for (size_t start = 0;;) {
         const size_t comma = text.find(',', start);
-        speeds.push_back(ParseInt32(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start), what));
+        const std::string item = text.substr(start, comma == std::string::npos ? std::string::npos : comma - start);
+        const std::optional<int64_t> speed =
+            ReadStrictInteger(item, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+        if (!speed && WrittenOtherwise(text)) {
+            throw UsageError(FormatText(400, kUsageSpeedList, {option, option, ShownArgument(text.substr(0, 40))}));
+        }
+        speeds.push_back(ParseInt32(item, what));
         if (comma == std::string::npos) break;
         start = comma + 1;
     }
@@ -50,12 +75,14 @@ std::vector<int32_t> ParseSpeedList(const std::string& text, const char* what) {
 }  // namespace
 
 std::vector<int32_t> ParseAllySpeeds(const std::string& text) {
-    std::vector<int32_t> speeds = ParseSpeedList(text, kWhatAllySpeed);
+    std::vector<int32_t> speeds = ParseSpeedList(text, "--allies", kWhatAllySpeed);
     if (speeds.size() > kAllyCount) throw UsageError(kUsageTooManyAllies);
     return speeds;
 }
 
-std::vector<int32_t> ParseEnemySpeeds(const std::string& text) { return ParseSpeedList(text, kWhatEnemySpeed); }
+std::vector<int32_t> ParseEnemySpeeds(const std::string& text) {
+    return ParseSpeedList(text, "--enemy-speeds", kWhatEnemySpeed);
+}
 
 BinomialCount ParseObservedCount(const std::string& text) {
     const size_t slash = text.find('/');

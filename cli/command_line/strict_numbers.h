@@ -3,6 +3,7 @@
 // in its range is a usage error, never read the way the window reads its fields.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,8 +11,14 @@
 
 namespace kestavel::cli {
 
-// Decimal digits with an optional leading minus sign and nothing else, in [min, max];
-// otherwise a UsageError naming `what`.
+// Decimal digits with an optional leading minus sign and nothing else, in [min, max]; nothing
+// otherwise.
+std::optional<int64_t> ReadStrictInteger(const std::string& text, int64_t min, int64_t max);
+
+// The UsageError for `text`, which is not a whole number from min to max: it names `what`.
+[[noreturn]] void RefuseWholeNumber(const std::string& text, int64_t min, int64_t max, const std::string& what);
+
+// ReadStrictInteger's number, or its refusal.
 int64_t ParseStrictInteger(const std::string& text, int64_t min, int64_t max, const std::string& what);
 
 // A 32-bit number.

@@ -9,7 +9,7 @@ void AddEncodingOption(CLI::App& app, std::string& name) {
     app.add_option("--encoding", name, kHelpEncoding)->check(CLI::IsMember({"utf-8", "cp932"}))->type_name("ENC");
 }
 
-const Valued& Subcommand::Value(const std::string& name, const char* form, const char* help, bool required) {
+const Valued& Subcommand::Value(const std::string& name, const char* form, const std::string& help, bool required) {
     Valued& v = values_.emplace_back();
     v.name = name;
     v.option = app_->add_option(name, v.text, help)->type_name(form);

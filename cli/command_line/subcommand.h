@@ -40,7 +40,7 @@ public:
     virtual CommandLine Read() const = 0;
 
 protected:
-    const Valued& Value(const std::string& name, const char* form, const char* help, bool required = false);
+    const Valued& Value(const std::string& name, const char* form, const std::string& help, bool required = false);
     // A value given without an option's name, and required.
     const Valued& Operand(const std::string& name, const char* help);
     bool& Flag(const std::string& name, const char* help);

@@ -7,28 +7,16 @@
 
 #include "cli/cli_messages.h"
 #include "cli/platform/file_path.h"
-#include "text/text_format.h"
+#include "cli/platform/system_error_text.h"
 
 namespace kestavel::cli {
 
 namespace {
 
-// Our own words for the usual causes, the same on every system.
-std::string ErrorText(int error) {
-    switch (error) {
-        case ENOENT: return kErrorNoSuchFile;
-        case EACCES:
-        case EPERM: return kErrorPermission;
-        case EISDIR: return kErrorIsDirectory;
-        case EIO: return kErrorInputOutput;
-        default: return FormatText(100, kErrorNumbered, {error});
-    }
-}
-
 void Read(RosterRun& run, std::istream& lines) {
     errno = 0;
     run.answer = analysis::AnswerRoster(lines);
-    if (run.answer.report.readFailed) run.readError = ErrorText(errno);
+    if (run.answer.report.readFailed) run.readError = SystemErrorText(errno);
 }
 
 }  // namespace
@@ -44,7 +32,7 @@ RosterRun ReadRosterFile(const std::string& file) {
     std::error_code error;
     const std::filesystem::file_status status = std::filesystem::status(path, error);
     if (error) {
-        run.openError = ErrorText(error.value());
+        run.openError = SystemErrorText(error.value());
         return run;
     }
     if (std::filesystem::is_directory(status)) {
@@ -54,7 +42,7 @@ RosterRun ReadRosterFile(const std::string& file) {
     errno = 0;
     std::ifstream stream(path, std::ios::binary);
     if (!stream.is_open()) {
-        run.openError = ErrorText(errno);
+        run.openError = SystemErrorText(errno);
         return run;
     }
     Read(run, stream);

@@ -139,6 +139,8 @@ json CurveJson(const analysis::CurveAnswer& r) {
                    {"to", r.to},
                    {"simulate", in.simulate},
                    {"observed", in.observed ? ObservedJson(*in.observed) : json(nullptr)}});
+    // The curve counts shut-outs of all its enemies, which for one enemy is a first strike.
+    if (in.observed) inputs["observed"]["countedEvent"] = in.enemies == 1 ? "firstStrike" : "shutOut";
     return {{"command", "curve"},
             {"inputs", inputs},
             {"seed", in.simulate ? json(in.seed) : json(nullptr)},

@@ -313,7 +313,7 @@ TEST(Cli, RosterFilesThatCannotBeReadOrWritten) {
         EXPECT_EQ(RunCli("roster " + locked.Path()).err, "kestavel-cli: cannot open " + locked.Path() + ": permission denied\n");
     }
     const TempFile roster("l n 1 1\n");
-    for (const std::string& args : {"roster " + roster.Path(), std::string("rate --allies 6 --enemy-speed 5 --enemies 1"),
+    for (const std::string& args : {"roster " + roster.Path(), std::string("rate --allies 6 --enemy-speed 5 --enemies 1 --seed 1"),
                                    std::string("estimate --first-strike 50 --allies 6 --exact --json"),
                                    std::string("curve --allies 6 --csv")}) {
         const auto o = RunCli(args + " > /dev/full");

@@ -43,22 +43,31 @@ if not version:
     problems.append(f"zip name {os.path.basename(zip_path)}")
 with zipfile.ZipFile(zip_path) as archive:
     names = archive.namelist()
-    expected = ["kestavel.exe", "kestavel-cli.exe", "speed.txt", "README-ja.txt", "LICENSE"]
+    expected = ["kestavel.exe", "kestavel-cli.exe", "speed.txt", "README-ja.txt", "docs/cli-json.md", "LICENSE"]
     if names != expected:
         problems.append(f"entries {names}, expected {expected}")
     same = {"kestavel.exe": os.path.join(build, "kestavel.exe"),
             "kestavel-cli.exe": os.path.join(build, "kestavel-cli.exe"),
-            "speed.txt": os.path.join(root, "examples", "speed.txt"),
             "LICENSE": os.path.join(root, "LICENSE")}
     for entry, source in same.items():
         if entry in names and archive.read(entry) != open(source, "rb").read():
             problems.append(f"{entry} differs from {source}")
+    # The texts a player opens in Notepad: CR LF line ends, else the source's bytes.
+    texts = {"speed.txt": os.path.join(root, "examples", "speed.txt"),
+             "docs/cli-json.md": os.path.join(root, "docs", "cli-json.md"),
+             "README-ja.txt": None}
+    for entry, source in texts.items():
+        if entry not in names:
+            continue
+        text = archive.read(entry)
+        if text.count(b"\n") != text.count(b"\r\n") or text.count(b"\r") != text.count(b"\r\n"):
+            problems.append(f"{entry} has line ends other than CR LF")
+        if source and text.replace(b"\r\n", b"\n") != open(source, "rb").read().replace(b"\r\n", b"\n"):
+            problems.append(f"{entry} differs from {source} in more than its line ends")
     if "README-ja.txt" in names:
         guide = archive.read("README-ja.txt")
         if not guide.startswith(b"\xef\xbb\xbf"):
             problems.append("README-ja.txt does not start with the UTF-8 byte order mark")
-        if guide.count(b"\n") != guide.count(b"\r\n") or guide.count(b"\r") != guide.count(b"\r\n"):
-            problems.append("README-ja.txt has line ends other than CR LF")
         try:
             text = guide.decode("utf-8")
             if version and f"Kestavel {version.group(1)}" not in text or "@VERSION@" in text:
@@ -88,6 +97,11 @@ cat "$work/driver.log"
 (cd "$work/unpacked" && timeout 120 wine kestavel-cli.exe --version >"$work/version.txt" 2>&1)
 grep -qx "$version" <(tr -d '\r' <"$work/version.txt") ||
   fail "kestavel-cli.exe --version: expected $version, got '$(cat "$work/version.txt")'"
+# Its help points at the JSON and CSV keys by a path that holds them in the folder.
+(cd "$work/unpacked" && timeout 120 wine kestavel-cli.exe rate --help >"$work/help.txt" 2>&1)
+keys=$(grep -o 'keys: [^ ,)]*' "$work/help.txt" | head -1 | cut -c7-)
+[ -n "$keys" ] && [ -f "$work/unpacked/$keys" ] ||
+  fail "kestavel-cli.exe rate --help points at '$keys' for the JSON keys, which the unpacked folder lacks"
 (cd "$work/unpacked" && timeout 120 wine kestavel-cli.exe roster speed.txt >"$work/roster.txt" 2>"$work/roster.err")
 status=$?
 [ $status -eq 0 ] || fail "kestavel-cli.exe roster speed.txt: exit status $status ($(cat "$work/roster.err"))"

@@ -5,14 +5,18 @@
 #include <memory>
 
 #include "cli/cli_messages.h"
-#include "cli/command_line/seed.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/subcommands/option_reading.h"
 #include "cli/command_line/usage_error.h"
+#include "text/text_format.h"
 
 namespace kestavel::cli {
 
 namespace {
+
+// What --from and --to take, stated once for the check and the help.
+constexpr int32_t kHighestFrom = analysis::kMostCurveSpeeds * 10;
+constexpr int32_t kMostToAfterFrom = analysis::kMostCurveSpeeds - 1;
 
 class CurveSubcommand final : public Subcommand {
 public:
@@ -37,12 +41,12 @@ public:
         }
         if (from_.Given() != to_.Given()) throw UsageError(kUsageFromTo);
         if (from_.Given()) {
-            in.from = static_cast<int32_t>(ParseStrictInteger(from_.text, 1, analysis::kMostCurveSpeeds * 10, "--from"));
-            in.to = static_cast<int32_t>(ParseStrictInteger(to_.text, *in.from, *in.from + analysis::kMostCurveSpeeds - 1, "--to"));
+            in.from = static_cast<int32_t>(ParseStrictInteger(from_.text, 1, kHighestFrom, "--from"));
+            in.to = static_cast<int32_t>(ParseStrictInteger(to_.text, *in.from, *in.from + kMostToAfterFrom, "--to"));
         }
         in.simulate = simulate_;
         if (!in.simulate && seed_.Given()) throw UsageError(kUsageCurveSeed);
-        in.seed = seed_.Given() ? ParseSeed(seed_.text) : in.simulate ? DrawSeed() : 0;
+        in.seed = SeedOf(seed_, in.simulate, line);
         if (observed_.Given()) in.observed = ParseObservedCount(observed_.text);
         return line;
     }
@@ -52,8 +56,8 @@ private:
     const Valued& enemies_ = Value("--enemies", "N", kHelpCurveEnemies);
     const Valued& listed_ = Value("--enemy-speeds", "S1,...", kHelpEnemySpeeds);
     const Valued& vary_ = Value("--vary", "K", kHelpVary);
-    const Valued& from_ = Value("--from", "S", kHelpFrom);
-    const Valued& to_ = Value("--to", "S", kHelpTo);
+    const Valued& from_ = Value("--from", "S", FormatText(200, kHelpFrom, {kHighestFrom}));
+    const Valued& to_ = Value("--to", "S", FormatText(200, kHelpTo, {kMostToAfterFrom, analysis::kMostCurveSpeeds}));
     const Valued& seed_ = Value("--seed", "X", kHelpSeed);
     const Valued& observed_ = Value("--observed", "K/N", kHelpCurveObserved);
     const Valued& svg_ = Value("--svg", "FILE", kHelpSvg);

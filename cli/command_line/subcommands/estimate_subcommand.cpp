@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "cli/cli_messages.h"
-#include "cli/command_line/seed.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/subcommands/option_reading.h"
 #include "cli/command_line/usage_error.h"
@@ -28,18 +27,18 @@ public:
         if (firstStrike_.Given() && shutOut_.Given()) throw UsageError(FormatText(200, kUsageOnePercent, {"estimate"}));
         if (firstStrike_.Given()) {
             if (enemies_.Given()) throw UsageError(kUsageFirstStrikeEnemies);
-            in.firstStrike = NumberOf(firstStrike_);
+            in.firstStrike = ObservedPercentOf(firstStrike_);
         }
         if (shutOut_.Given()) {
             if (!enemies_.Given()) throw UsageError(kUsageShutOutEnemies);
-            in.shutOut = NumberOf(shutOut_);
+            in.shutOut = ObservedPercentOf(shutOut_);
         }
         if (enemies_.Given()) in.enemies = NumberOf(enemies_);
         if (observed_.Given()) in.observed = ParseObservedCount(observed_.text);
         if (!in.firstStrike && !in.shutOut && !in.observed) throw UsageError(kUsageEstimateWhat);
         in.exact = exact_ || in.observed;
         if (in.exact && seed_.Given()) throw UsageError(kUsageExactSeed);
-        in.seed = seed_.Given() ? ParseSeed(seed_.text) : in.exact ? 0 : DrawSeed();
+        in.seed = SeedOf(seed_, !in.exact, line);
         return line;
     }
 

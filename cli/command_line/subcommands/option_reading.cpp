@@ -4,13 +4,29 @@
 #include <limits>
 
 #include "cli/cli_messages.h"
+#include "cli/command_line/seed.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/usage_error.h"
+#include "engine/input_ranges.h"
 #include "text/text_format.h"
 
 namespace kestavel::cli {
 
 int32_t NumberOf(const Valued& value) { return ParseInt32(value.text, value.name); }
+
+int32_t ObservedPercentOf(const Valued& value) {
+    const std::optional<int64_t> percent =
+        ReadStrictInteger(value.text, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
+    if (!percent) RefuseWholeNumber(value.text, kObservedPercentRange.lowest, kObservedPercentRange.highest, value.name);
+    return static_cast<int32_t>(*percent);
+}
+
+uint32_t SeedOf(const Valued& seed, bool draws, CommandLine& line) {
+    if (seed.Given()) return ParseSeed(seed.text);
+    if (!draws) return 0;
+    line.drawnSeed = DrawSeed();
+    return *line.drawnSeed;
+}
 
 Format FormatOf(bool json, bool csv, bool svg) {
     if (json + csv + svg > 1) throw UsageError(kUsageOneFormat);

@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "cli/cli_messages.h"
-#include "cli/command_line/seed.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/subcommands/option_reading.h"
 #include "cli/command_line/usage_error.h"
@@ -29,7 +28,7 @@ public:
         in.simulate = !in.enemies.Listed() || simulate_;
         in.exact = exact_ || in.enemies.Listed();
         if (!in.simulate && seed_.Given()) throw UsageError(kUsageRateSeed);
-        in.seed = seed_.Given() ? ParseSeed(seed_.text) : in.simulate ? DrawSeed() : 0;
+        in.seed = SeedOf(seed_, in.simulate, line);
         return line;
     }
 

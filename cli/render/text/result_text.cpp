@@ -37,12 +37,19 @@ std::string RateText(const analysis::RateAnswer& r) {
     return text;
 }
 
-// The window's table: its header and five rows.
+// The window's table: its header and five rows. Where the window marks the best row in colour
+// the text marks it after the row, and a row below speed 1, which has no run, is left blank
+// (the window writes its zeros).
 std::string EstimateText(const analysis::EstimateAnswer& r) {
     std::string text = Line(FormatText(kTextBufferSize, messages::kEstimateTableHeader, {r.enemies}));
     for (const TableRow& row : r.estimation.table) {
-        text += Line(FormatText(kTextBufferSize, messages::kEstimateTableRow,
-                                {row.speed, row.firstStrikeRate, row.shutOutRate}));
+        if (!row.run) {
+            text += "\n";
+            continue;
+        }
+        const bool best = row.speed == r.estimation.bestSpeed;
+        text += Line(FormatText(kTextBufferSize, messages::kEstimateTableRow, {row.speed, row.firstStrikeRate, row.shutOutRate}) +
+                     (best ? kBestRowMark : ""));
     }
     if (r.countFit) {
         for (const std::string& line : ObservedCountLines(*r.request.observed, r.enemies, *r.countFit)) text += Line(line);
@@ -54,9 +61,10 @@ std::string CurveText(const analysis::CurveAnswer& r) {
     const int32_t enemies = r.request.enemies;
     std::string header = FormatText(200, kCurveHeader, {enemies});
     if (r.request.simulate) header += FormatText(200, kCurveSimulatedHeader, {enemies});
-    if (r.request.observed) {
-        header += FormatText(200, kCurveObservedHeader, {static_cast<long long>(r.request.observed->successes),
-                                                   static_cast<long long>(r.request.observed->trials)});
+    if (const std::optional<BinomialCount>& observed = r.request.observed) {
+        const long long successes = observed->successes, trials = observed->trials;
+        header += enemies == 1 ? FormatText(200, kCurveObservedFirstStrikes, {successes, trials})
+                               : FormatText(200, kCurveObservedShutOuts, {enemies, successes, trials});
     }
     std::string text = Line(header);
     for (const analysis::CurvePoint& p : r.points) {

@@ -1,5 +1,6 @@
-// The program as a player meets it: started from the folder the release zip unpacks into, and
-// at work on the example roster for the README's picture.
+// The program as a player meets it: started from the folder the release zip unpacks into, with
+// the files it and its guide point at, and at work on the example roster for the README's
+// picture.
 
 #include <cstdio>
 #include <string>
@@ -48,6 +49,15 @@ void CloseThroughFrame(ProgramProcess& program, HWND mainWindow) {
 void CheckRelease(const std::wstring& folder, const std::wstring& listFile) {
     CheckVersionResource(folder + L"\\kestavel.exe", L"kestavel.exe", kWindowDescription);
     CheckVersionResource(folder + L"\\kestavel-cli.exe", L"kestavel-cli.exe", kCommandLineDescription);
+
+    // What the guide and kestavel-cli's --help send a player to, as paths from the programs'
+    // folder.
+    Section(L"the files a player is pointed at, beside the programs");
+    for (const wchar_t* file : {L"speed.txt", L"README-ja.txt", L"docs\\cli-json.md", L"LICENSE"}) {
+        const DWORD attributes = GetFileAttributesW((folder + L"\\" + file).c_str());
+        Expect(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0,
+               std::wstring(file) + L" is in the unpacked folder");
+    }
 
     Section(L"kestavel.exe started from the unpacked folder");
     ProgramProcess program(folder + L"\\kestavel.exe", folder);
