@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
 
 #include "tests/cli/cli_run.h"
 
@@ -66,10 +65,14 @@ TEST(CliMessages, NameTheRangeTheWordsAsTypedAndTheReason) {
 TEST(CliText, GivesTheDrawnSeedMarksTheBestRowAndLeavesRowsBelowSpeedOneBlank) {
     const std::string args = "rate --allies 60,50 --enemy-speed 45 --enemies 2";
     const auto drawn = RunCli(args);
-    std::smatch seed;
-    ASSERT_TRUE(std::regex_match(drawn.err, seed, std::regex("kestavel-cli: seed (\\d+) drawn: --seed \\1 repeats this run\n")))
-        << drawn.err;
-    const auto again = RunCli(args + " --seed " + seed[1].str());
+    // "kestavel-cli: seed N drawn: --seed N repeats this run", the same N twice.
+    const std::string prefix = "kestavel-cli: seed ";
+    ASSERT_EQ(drawn.err.rfind(prefix, 0), 0u) << drawn.err;
+    const std::string seed = drawn.err.substr(prefix.size(), drawn.err.find(' ', prefix.size()) - prefix.size());
+    ASSERT_FALSE(seed.empty());
+    ASSERT_EQ(seed.find_first_not_of("0123456789"), std::string::npos) << drawn.err;
+    ASSERT_EQ(drawn.err, prefix + seed + " drawn: --seed " + seed + " repeats this run\n");
+    const auto again = RunCli(args + " --seed " + seed);
     EXPECT_EQ(again.out, drawn.out);
     EXPECT_EQ(again.err, "");  // a seed given is not repeated back
     EXPECT_EQ(RunCli(args + " --json").err, "");  // JSON holds it
