@@ -1,5 +1,5 @@
 # The two everyday commands: `make run` and `make test`. Both install what is missing first.
-.PHONY: run test build native windows sanitize fuzz bench dist deps-native deps-windows deps-all clean
+.PHONY: run test build native windows web sanitize fuzz bench dist deps-native deps-windows deps-web deps-all clean
 
 NATIVE_CLI := build/native/kestavel-cli
 FUZZ_SECONDS ?= 300
@@ -9,9 +9,9 @@ run: deps-windows windows
 	scripts/run-program.sh
 
 # Every test: natively (with the window's end-to-end test under Wine, which needs the Windows
-# build), again under AddressSanitizer and UndefinedBehaviorSanitizer, and a few seconds of
-# each fuzz target from its seed corpus.
-test: deps-all native windows sanitize
+# build, and the WebAssembly core's under Node), again under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and a few seconds of each fuzz target from its seed corpus.
+test: deps-all native windows web sanitize
 	ctest --preset native
 	ctest --preset sanitize
 	scripts/run-fuzzers.sh 5
@@ -27,6 +27,12 @@ native:
 windows:
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows -j 2
+
+# The core and its JavaScript bindings as WebAssembly: build/wasm/es/kestavel-core.mjs (and its
+# .wasm) for a page or a worker, build/wasm/node/kestavel-core-node.cjs for Node.
+web: deps-web
+	cmake --preset wasm >/dev/null
+	cmake --build --preset wasm -j 2
 
 sanitize:
 	cmake --preset sanitize >/dev/null
@@ -59,6 +65,9 @@ deps-native:
 
 deps-windows:
 	@scripts/install-deps.sh windows
+
+deps-web:
+	@scripts/install-deps.sh web
 
 deps-all:
 	@scripts/install-deps.sh all

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when they are missing.
-# Usage: scripts/install-deps.sh native|windows|all
+# Usage: scripts/install-deps.sh native|windows|web|all
 set -euo pipefail
 what=${1:-all}
 
@@ -8,12 +8,15 @@ native=(g++ cmake make googletest libgtest-dev libbenchmark-dev clang libclang-r
         libcli11-dev nlohmann-json3-dev)
 windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb imagemagick
          fonts-ipafont-gothic locales x11-utils python3)
+# The core as WebAssembly, and Node to run its tests.
+web=(emscripten nodejs)
 
 case "$what" in
   native) wanted=("${native[@]}") ;;
   windows) wanted=("${windows[@]}") ;;
-  all) wanted=("${native[@]}" "${windows[@]}") ;;
-  *) echo "usage: $0 native|windows|all" >&2; exit 64 ;;
+  web) wanted=("${web[@]}") ;;
+  all) wanted=("${native[@]}" "${windows[@]}" "${web[@]}") ;;
+  *) echo "usage: $0 native|windows|web|all" >&2; exit 64 ;;
 esac
 
 missing=()
@@ -30,7 +33,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 
 # Wine needs a Japanese locale for the program's texts to show as intended.
-if [[ "$what" != native ]] && ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf-\?8$'; then
+if [[ "$what" == windows || "$what" == all ]] && ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf-\?8$'; then
   sudo=""
   [ "$(id -u)" -ne 0 ] && sudo="sudo"
   $sudo sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen

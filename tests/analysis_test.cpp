@@ -3,13 +3,17 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
 #include <memory>
 #include <optional>
+#include <random>
 #include <variant>
 
 #include "analysis/curve_question.h"
 #include "analysis/estimate_question.h"
 #include "analysis/need_question.h"
+#include "analysis/percent_text.h"
 #include "analysis/rate_question.h"
 #include "tests/fakes.h"
 #include "record/enemy_speed_estimation.h"
@@ -157,6 +161,27 @@ TEST(Questions, EstimatesPastTheWindowsCapAnswerHonestly) {
         EXPECT_EQ(fit.likeliest.speed, c.likeliest);
         EXPECT_EQ(fit.andEveryFaster, c.andEveryFaster);
     }
+}
+
+
+// A percent's number is the double nearest its text, as std::from_chars reads it (which the
+// builds whose library lacks it cannot ask): every simulated count, and probabilities of every
+// size, ends and ties included.
+TEST(PercentText, NumbersAreTheTextsAsFromCharsReadsThem) {
+    const auto read = [](const std::string& text) {
+        double value = -1;
+        std::from_chars(text.data(), text.data() + text.size(), value);
+        return value;
+    };
+    for (int64_t wins = 0; wins <= 100000; ++wins) {
+        ASSERT_EQ(SimulatedPercentNumber(wins), read(SimulatedPercentText(wins))) << wins;
+    }
+    std::vector<double> probabilities = {0, 1, 0.5, 0.25, 1e-12, 1e-300, 0.123456789012345, 0.99999999999995};
+    std::mt19937_64 bits(7);
+    std::uniform_real_distribution<double> uniform(0, 1);
+    for (int i = 0; i < 100000; ++i) probabilities.push_back(uniform(bits));
+    for (int i = 0; i < 1000; ++i) probabilities.push_back(std::ldexp(uniform(bits), -static_cast<int>(bits() % 60)));
+    for (double p : probabilities) ASSERT_EQ(ExactPercentNumber(p), read(ExactPercentText(p))) << ExactPercentText(p);
 }
 
 }  // namespace

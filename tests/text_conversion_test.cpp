@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <climits>
+#include <cstring>
+#include <random>
 
 #include "text/debug_trace.h"
 #include "text/number_text.h"
@@ -53,6 +56,33 @@ TEST(FormatFixed, IsTheExactValueRoundedHalfToEven) {
     EXPECT_EQ(FormatFixed(4.9e-324, 2), "0.00");
     EXPECT_EQ(FormatFixed(0.1, 20), "0.10000000000000000555");
     EXPECT_EQ(FormatFixed(1.0 / 0.0, 1), "inf");
+}
+
+// The own printer must give std::to_chars's bytes, which the builds whose library lacks it
+// cannot ask for: doubles of every magnitude from random bits, rates as the program prints
+// them (wins of 100000 in percent, probabilities times 100), and exact ties of each precision.
+TEST(FormatFixed, GivesTheBytesOfToChars) {
+    std::mt19937_64 bits(20240518);
+    std::vector<double> values;
+    for (int i = 0; i < 20000; ++i) {
+        const uint64_t word = bits();
+        double value = 0;
+        std::memcpy(&value, &word, sizeof value);
+        if (std::isfinite(value)) values.push_back(value);
+    }
+    for (int wins = 0; wins <= 100000; wins += 7) values.push_back(wins / 1000.0);
+    std::uniform_real_distribution<double> probability(0, 1);
+    for (int i = 0; i < 20000; ++i) values.push_back(100 * probability(bits));
+    for (int whole = 0; whole < 2000; ++whole) {
+        for (double tie : {0.5, 0.25, 0.125, 0.0625, 0.03125, 0.5 + 0.25, 0.375}) values.push_back(whole + tie);
+    }
+    char expected[1200];
+    for (double value : values) {
+        for (int precision : {0, 1, 2, 3, 4, 6, 10, 17, kMostFixedDigits}) {
+            const auto end = std::to_chars(expected, expected + sizeof expected, value, std::chars_format::fixed, precision).ptr;
+            ASSERT_EQ(FormatFixed(value, precision), std::string(expected, end)) << value << " to " << precision << " places";
+        }
+    }
 }
 
 TEST(FormatText, HandlesTheDirectivesTheProgramUses) {

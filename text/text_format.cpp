@@ -1,6 +1,5 @@
 #include "text/text_format.h"
 
-#include <charconv>
 #include <cmath>
 
 #include "text/cp932.h"
@@ -17,18 +16,6 @@ double FormatArg::AsReal() const {
     if (kind_ == Kind::Real) return real_;
     if (kind_ == Kind::Integer) return static_cast<double>(integer_);
     return 0;
-}
-
-std::string FormatFixed(double value, int precision) {
-    if (precision < 0) precision = 0;
-    if (precision > kMostFixedDigits) precision = kMostFixedDigits;
-    const std::string sign = std::signbit(value) ? "-" : "";
-    if (std::isnan(value)) return sign + "nan";
-    if (std::isinf(value)) return sign + "inf";
-    // The largest double has 309 digits before the point.
-    char digits[400];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, precision);
-    return std::string(digits, result.ptr);
 }
 
 std::string FormatText(size_t capacity, std::string_view format, std::initializer_list<FormatArg> args) {

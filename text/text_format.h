@@ -4,8 +4,9 @@
 //
 // Directives: %d and %i (32-bit integer), %u, %s (byte string), %f and %.Nf (fixed point,
 // N from 0 to 40, default 6), %%. Fixed point is the exact decimal value of the double,
-// correctly rounded, ties to even (so 51.25 with %.1f gives 51.2): what std::to_chars gives on
-// every standard library, where printf's rounding is the C library's own. Anything else is
+// correctly rounded, ties to even (so 51.25 with %.1f gives 51.2): the text std::to_chars gives,
+// written by our own code (fixed_point.cpp) because not every standard library the core is
+// built with has it, where printf's rounding is the C library's own. Anything else is
 // copied as it stands. Every other byte, code page 932 double-byte characters included, is
 // copied as is.
 

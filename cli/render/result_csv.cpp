@@ -3,10 +3,13 @@
 #include <cmath>
 #include <vector>
 
+#include "analysis/percent_text.h"
 #include "cli/render/party_text.h"
-#include "cli/render/percent_text.h"
 
 namespace kestavel::cli {
+
+using analysis::ExactPercentText;
+using analysis::SimulatedPercentText;
 
 namespace {
 

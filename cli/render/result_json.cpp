@@ -1,12 +1,15 @@
 #include "cli/render/result_json.h"
 
+#include "analysis/percent_text.h"
 #include "cli/output/terminal_text.h"
 #include "cli/render/text/estimate_notes.h"
-#include "cli/render/percent_text.h"
 #include "cli/render/text/roster_text.h"
 #include "engine/trials/trial_path.h"
 
 namespace kestavel::cli {
+
+using analysis::ExactPercentNumber;
+using analysis::SimulatedPercentNumber;
 
 using json = nlohmann::ordered_json;
 

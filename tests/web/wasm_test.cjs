@@ -1,0 +1,126 @@
+// The core as WebAssembly under Node, held to the native build: what differs there is the
+// standard library (libc++ 13), so the twister's state form (the fast portable path must run
+// and give the plain loop's counts) and the number formatting (our own printer in place of
+// std::to_chars). Usage: node wasm_test.cjs MODULE.cjs NATIVE_CLI FIXED_POINT_TABLE ROSTER
+'use strict';
+const assert = require('node:assert/strict');
+const { execFileSync } = require('node:child_process');
+const fs = require('node:fs');
+const [moduleFile, cli, fixedPointTable, rosterFile] = process.argv.slice(2);
+
+// The native CLI's JSON, on the trial path named (the fastest when none is).
+const cliJson = (args, path) => {
+  const env = { ...process.env };
+  delete env.KESTAVEL_TRIAL_PATH;
+  if (path) env.KESTAVEL_TRIAL_PATH = path;
+  return JSON.parse(execFileSync(cli, [...args, '--json'], { env }));
+};
+const cliText = (args) => execFileSync(cli, args, { encoding: 'utf8' });
+const closeTo = (got, want, what) => assert.ok(Math.abs(got - want) <= 1e-9, `${what}: ${got} against ${want}`);
+
+const checks = {
+  // Every fast path's counts are the plain loop's; here the portable one must be taken, which it
+  // is only when the state text of libc++'s engine is understood.
+  twisterStateForms(core) {
+    for (const seed of [1, 7, 4294967295]) {
+      const args = ['rate', '--allies', '60,50,40,30,20', '--enemy-speed', '50', '--enemies', '2', '--seed', `${seed}`];
+      const want = cliJson(args, 'plain');
+      const { answer } = core.rate({ allies: [60, 50, 40, 30, 20], enemySpeed: 50, enemies: 2, enemySpeeds: [],
+                                     simulate: true, exact: false, seed });
+      assert.equal(answer.trialPath, 'portable');
+      assert.equal(answer.shutOutWins, want.shutOutWins, `seed ${seed}`);
+      assert.equal(answer.firstStrikeWins, want.firstStrikeWins, `seed ${seed}`);
+    }
+    // A whole estimation: one engine through every candidate's run.
+    const want = cliJson(['estimate', '--shut-out', '40', '--enemies', '3', '--allies', '80,50', '--seed', '11'], 'plain');
+    const { answer } = core.estimate({ allies: [80, 50], firstStrike: null, shutOut: 40, enemies: 3, observed: null,
+                                       exact: false, seed: 11 });
+    assert.equal(answer.trialPath, 'portable');
+    assert.equal(answer.bestSpeed, want.bestSpeed);
+    assert.deepEqual(answer.rows, want.rows);
+    const curve = core.curve({ allies: [60, 50, 40, 30, 20], enemies: 1, enemySpeeds: [80, 30, 30], vary: 2, from: 20,
+                               to: 40, simulate: true, seed: 5, observed: null }).answer;
+    const wantCurve = cliJson(['curve', '--allies', '60,50,40,30,20', '--enemy-speeds', '80,30,30', '--vary', '2',
+                               '--from', '20', '--to', '40', '--simulate', '--seed', '5'], 'plain');
+    curve.points.forEach((p, i) => {
+      assert.equal(p.simulatedFirstStrikeRate, wantCurve.points[i].simulatedFirstStrikeRate, `speed ${p.speed}`);
+      assert.equal(p.simulatedShutOutRate, wantCurve.points[i].simulatedShutOutRate, `speed ${p.speed}`);
+      closeTo(p.exactShutOutRate, wantCurve.points[i].exactShutOutRate, `speed ${p.speed}`);
+    });
+  },
+
+  // %.1f, %.4f and %.10f of doubles of every kind, as the native std::to_chars writes them.
+  fixedPoint(core) {
+    const values = [0, -0, 0.05, 51.25, 73.45, 99.95, 2.5, 1e23, 5e-324, 1 / 3, 100, 84.40277777777777];
+    for (let wins = 0; wins <= 100000; wins += 997) values.push(wins / 1000);
+    let x = 0x9e3779b97f4a7c15n;
+    const bits = new BigUint64Array(1), asDouble = new Float64Array(bits.buffer);
+    for (let i = 0; i < 2000; ++i) {
+      x = (x * 6364136223846793005n + 1442695040888963407n) & 0xffffffffffffffffn;
+      bits[0] = x;
+      if (Number.isFinite(asDouble[0])) values.push(asDouble[0]);
+      values.push((Number(x >> 11n) / 2 ** 53) * 100);
+    }
+    const hex = values.map((v) => { asDouble[0] = v; return bits[0].toString(16).padStart(16, '0'); });
+    const want = execFileSync(fixedPointTable, { input: hex.join('\n') + '\n', encoding: 'utf8' }).trimEnd().split('\n');
+    values.forEach((v, i) => {
+      const got = [1, 4, 10].map((places) => core.formatFixed(v, places)).join('\t');
+      assert.equal(got, want[i], `${hex[i]}`);
+    });
+  },
+
+  // The answers' numbers are the CLI's JSON numbers, and texts written from them its text.
+  questionsAsTheCli(core) {
+    const rate = core.rate({ allies: [60, 50, 40, 30, 20], enemySpeed: 50, enemies: 2, enemySpeeds: [],
+                             simulate: true, exact: true, seed: 3 }).answer;
+    const want = cliJson(['rate', '--allies', '60,50,40,30,20', '--enemy-speed', '50', '--enemies', '2', '--exact',
+                          '--seed', '3']);
+    for (const key of ['shutOutWins', 'firstStrikeWins', 'simulatedShutOutRate', 'simulatedFirstStrikeRate']) {
+      assert.equal(rate[key], want[key], key);
+    }
+    closeTo(rate.exactShutOutRate, want.exactShutOutRate, 'exactShutOutRate');
+    closeTo(rate.exactFirstStrikeRate, want.exactFirstStrikeRate, 'exactFirstStrikeRate');
+    const text = cliText(['rate', '--allies', '60,50,40,30,20', '--enemy-speed', '50', '--enemies', '2', '--exact',
+                          '--seed', '3']);
+    for (const written of [core.formatFixed(rate.shutOutWins / 1000, 1),
+                           core.formatFixed(100 * rate.exactShutOutProbability, 4),
+                           core.formatFixed(100 * rate.exactFirstStrikeProbability, 4)]) {
+      assert.ok(text.includes(`${written}％`), `${written} in ${text}`);
+    }
+
+    const fit = core.estimate({ allies: [60, 50, 40, 30, 20], firstStrike: null, shutOut: null, enemies: 3,
+                                observed: { successes: 7, encounters: 20 }, exact: true, seed: 0 }).answer;
+    const wantFit = cliJson(['estimate', '--observed', '7/20', '--enemies', '3', '--allies', '60,50,40,30,20']);
+    assert.equal(fit.bestSpeed, wantFit.bestSpeed);
+    assert.deepEqual(fit.candidateRange, wantFit.candidateRange);
+    assert.deepEqual(fit.observed.consistentRange, wantFit.observed.consistentRange);
+    assert.equal(fit.observed.likeliest.speed, wantFit.observed.likeliest.speed);
+
+    const need = core.need({ allies: [60, 50, 40, 30, 20], enemySpeed: null, enemies: null, enemySpeeds: [80, 30, 30],
+                             firstStrike: 90, shutOut: null, member: null }).answer;
+    const wantNeed = cliJson(['need', '--first-strike', '90', '--allies', '60,50,40,30,20', '--enemy-speeds', '80,30,30']);
+    assert.equal(need.speed, wantNeed.speed);
+    closeTo(need.exactRateAtSpeed, wantNeed.exactRateAtSpeed, 'exactRateAtSpeed');
+
+    const refused = core.rate({ allies: [60], enemySpeed: 50, enemies: 10, enemySpeeds: [], simulate: true,
+                                exact: false, seed: 1 });
+    assert.deepEqual(refused, { answer: null, refusal: { refused: 'enemyCount', lowest: 1, highest: 9, given: 10 } });
+
+    const roster = core.roster(new Uint8Array(fs.readFileSync(rosterFile)));
+    const wantRoster = cliJson(['roster', rosterFile]);
+    const shiftJis = new TextDecoder('shift_jis');
+    assert.equal(roster.encoding, wantRoster.encoding);
+    assert.deepEqual(roster.rows.map((r) => [shiftJis.decode(r.entry), r.number, r.speed]),
+                     wantRoster.rows.map((r) => [r.entry, r.number, r.speed]));
+  },
+};
+
+require(moduleFile)().then((core) => {
+  for (const [name, check] of Object.entries(checks)) {
+    check(core);
+    console.log(`ok ${name}`);
+  }
+}).catch((error) => {
+  console.error(error);
+  process.exit(1);
+});
