@@ -7,7 +7,7 @@
 #include <variant>
 #include <vector>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/command_line/command_line.h"
 #include "cli/command_line/usage_error.h"
 #include "cli/exit_status.h"
@@ -24,7 +24,6 @@
 #include "cli/render/text/result_text.h"
 #include "cli/render/text/roster_text.h"
 #include "engine/trials/trial_path.h"
-#include "text/text_format.h"
 
 #ifdef _WIN32
 #include "cli/platform/wide_text.h"
@@ -99,7 +98,7 @@ int Emit(const CommandLine& line, const analysis::Outcome<Result>& outcome, cons
     }
     // JSON holds the seed itself; every other format leaves it to stderr, out of the results' way.
     if (line.drawnSeed && line.format != Format::kJson) {
-        WriteError(FormatText(200, kSeedDrawn, {*line.drawnSeed, *line.drawnSeed}));
+        WriteError(Say("seed.drawn", {*line.drawnSeed, *line.drawnSeed}));
     }
     const std::string text = RendererFor(renderers, line.format)(std::get<Result>(outcome));
     if (line.format == Format::kSvg) return WriteChartFile(line.svgFile, text);
@@ -129,8 +128,8 @@ int Need(const CommandLine& line) { return Emit(line, analysis::AnswerNeed(line.
 int Roster(const CommandLine& line) {
     const RosterRun result = ReadRosterFile(line.rosterFile);
     if (!result.openError.empty()) {
-        return Fail(line.format, "cannotOpen",
-                    FormatText(600, kCannotOpenFile, {ShownArgument(line.rosterFile), result.openError}), kExitNoInput);
+        return Fail(line.format, "cannotOpen", Say("file.cannotOpen", {ShownArgument(line.rosterFile), result.openError}),
+                    kExitNoInput);
     }
     const std::vector<LineDiagnostic> diagnostics = RosterDiagnostics(result.answer.report);
     WriteOut(RendererFor(kRosterRenderers, line.format)(result));
@@ -139,8 +138,7 @@ int Roster(const CommandLine& line) {
         WriteErrorText(RosterEncodingText(result.answer.report.encoding) + RosterDiagnosticsText(diagnostics));
     }
     if (!result.readError.empty()) {
-        WriteError(FormatText(600, kReadFailed, {ShownArgument(line.rosterFile), result.readError,
-                                                 result.answer.table->rowCount}));
+        WriteError(Say("file.readFailed", {ShownArgument(line.rosterFile), result.readError, result.answer.table->rowCount}));
         return kExitIoError;
     }
     return kExitDone;
@@ -153,12 +151,12 @@ bool TrialPathOverrideFollowed() {
     if (state == TrialPathOverride::kUnset || state == TrialPathOverride::kFollowed) return true;
     const std::string name = ShownArgument(std::getenv(kTrialPathVariable));
     if (state == TrialPathOverride::kNotOnThisCpu) {
-        WriteError(FormatText(600, kTrialPathNotHere, {kTrialPathVariable, name}));
+        WriteError(Say("trialPath.notHere", {kTrialPathVariable, name}));
         return false;
     }
     std::string paths;
     for (TrialPath path : AllTrialPaths()) paths += std::string(paths.empty() ? "" : ", ") + TrialPathName(path);
-    WriteError(FormatText(600, kTrialPathUnknown, {kTrialPathVariable, name, paths}));
+    WriteError(Say("trialPath.unknown", {kTrialPathVariable, name, paths}));
     return false;
 }
 

@@ -3,11 +3,10 @@
 #include <algorithm>
 #include <limits>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/command_line/usage_error.h"
 #include "cli/output/terminal_text.h"
 #include "engine/trial_limits.h"
-#include "text/text_format.h"
 
 namespace kestavel::cli {
 
@@ -29,8 +28,8 @@ std::optional<int64_t> ReadStrictInteger(const std::string& text, int64_t min, i
 
 void RefuseWholeNumber(const std::string& text, int64_t min, int64_t max, const std::string& what) {
     // The bounds as text: a seed's highest is beyond what %d holds.
-    throw UsageError(FormatText(400, kUsageNotAWholeNumber,
-                                {what, std::to_string(min), std::to_string(max), ShownArgument(text.substr(0, 40))}));
+    throw UsageError(
+        Say("usage.notAWholeNumber", {what, std::to_string(min), std::to_string(max), ShownArgument(text.substr(0, 40))}));
 }
 
 int64_t ParseStrictInteger(const std::string& text, int64_t min, int64_t max, const std::string& what) {
@@ -55,7 +54,7 @@ bool WrittenOtherwise(const std::string& text) {
     });
 }
 
-std::vector<int32_t> ParseSpeedList(const std::string& text, const char* option, const char* what) {
+std::vector<int32_t> ParseSpeedList(const std::string& text, const char* option, const std::string& what) {
     std::vector<int32_t> speeds;
     for (size_t start = 0;;) {
         const size_t comma = text.find(',', start);
@@ -63,7 +62,7 @@ std::vector<int32_t> ParseSpeedList(const std::string& text, const char* option,
         const std::optional<int64_t> speed =
             ReadStrictInteger(item, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max());
         if (!speed && WrittenOtherwise(text)) {
-            throw UsageError(FormatText(400, kUsageSpeedList, {option, option, ShownArgument(text.substr(0, 40))}));
+            throw UsageError(Say("usage.speedList", {option, option, ShownArgument(text.substr(0, 40))}));
         }
         speeds.push_back(ParseInt32(item, what));
         if (comma == std::string::npos) break;
@@ -75,21 +74,21 @@ std::vector<int32_t> ParseSpeedList(const std::string& text, const char* option,
 }  // namespace
 
 std::vector<int32_t> ParseAllySpeeds(const std::string& text) {
-    std::vector<int32_t> speeds = ParseSpeedList(text, "--allies", kWhatAllySpeed);
-    if (speeds.size() > kAllyCount) throw UsageError(kUsageTooManyAllies);
+    std::vector<int32_t> speeds = ParseSpeedList(text, "--allies", Say("usage.whatAllySpeed"));
+    if (speeds.size() > kAllyCount) throw UsageError(Say("usage.tooManyAllies"));
     return speeds;
 }
 
 std::vector<int32_t> ParseEnemySpeeds(const std::string& text) {
-    return ParseSpeedList(text, "--enemy-speeds", kWhatEnemySpeed);
+    return ParseSpeedList(text, "--enemy-speeds", Say("usage.whatEnemySpeed"));
 }
 
 BinomialCount ParseObservedCount(const std::string& text) {
     const size_t slash = text.find('/');
-    if (slash == std::string::npos) throw UsageError(FormatText(200, kUsageObservedForm, {text.substr(0, 40)}));
+    if (slash == std::string::npos) throw UsageError(Say("usage.observedForm", {ShownArgument(text.substr(0, 40))}));
     BinomialCount count{};
-    count.trials = ParseStrictInteger(text.substr(slash + 1), 1, kMostObservedEncounters, kWhatObservedN);
-    count.successes = ParseStrictInteger(text.substr(0, slash), 0, count.trials, kWhatObservedK);
+    count.trials = ParseStrictInteger(text.substr(slash + 1), 1, kMostObservedEncounters, Say("usage.whatObservedN"));
+    count.successes = ParseStrictInteger(text.substr(0, slash), 0, count.trials, Say("usage.whatObservedK"));
     return count;
 }
 

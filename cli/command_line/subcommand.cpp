@@ -1,13 +1,8 @@
 #include "cli/command_line/subcommand.h"
 
-#include "cli/cli_messages.h"
-#include "text/text_format.h"
+#include "cli/catalogue/catalogue.h"
 
 namespace kestavel::cli {
-
-void AddEncodingOption(CLI::App& app, std::string& name) {
-    app.add_option("--encoding", name, kHelpEncoding)->check(CLI::IsMember({"utf-8", "cp932"}))->type_name("ENC");
-}
 
 const Valued& Subcommand::Value(const std::string& name, const char* form, const std::string& help, bool required) {
     Valued& v = values_.emplace_back();
@@ -16,14 +11,14 @@ const Valued& Subcommand::Value(const std::string& name, const char* form, const
     // A missing value must not take the next option in its place.
     v.option->check(CLI::Validator(
         [](std::string& value) {
-            return value.rfind("--", 0) == 0 ? FormatText(300, kUsageMissingValue, {value}) : std::string();
+            return value.rfind("--", 0) == 0 ? Say("usage.missingValue", {value}) : std::string();
         },
         "", "no option"));
     if (required) v.option->required();
     return v;
 }
 
-const Valued& Subcommand::Operand(const std::string& name, const char* help) {
+const Valued& Subcommand::Operand(const std::string& name, const std::string& help) {
     Valued& v = values_.emplace_back();
     v.name = name;
     v.option = app_->add_option(name, v.text, help);
@@ -31,7 +26,7 @@ const Valued& Subcommand::Operand(const std::string& name, const char* help) {
     return v;
 }
 
-bool& Subcommand::Flag(const std::string& name, const char* help) {
+bool& Subcommand::Flag(const std::string& name, const std::string& help) {
     bool& flag = flags_.emplace_back(false);
     app_->add_flag(name, flag, help);
     return flag;

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "cli/command_line/command_line.h"
+#include "cli/command_line/help_format.h"
+#include "cli/command_line/program_options.h"
 
 namespace kestavel::cli {
 
@@ -19,14 +21,11 @@ struct Valued {
     bool Given() const { return option->count() > 0; }
 };
 
-// --encoding, on the program and on every command, so that it may stand before or after the
-// command's name.
-void AddEncodingOption(CLI::App& app, std::string& name);
-
 class Subcommand {
 public:
-    Subcommand(CLI::App& app, const char* name, const char* help) : app_(app.add_subcommand(name, help)) {
-        AddEncodingOption(*app_, encoding_);
+    Subcommand(CLI::App& app, const char* name, const std::string& help) : app_(app.add_subcommand(name, help)) {
+        UseCatalogueHelp(*app_);
+        AddProgramOptions(*app_, encoding_, language_);
     }
     virtual ~Subcommand() = default;
     // CLI11 writes to the values and flags where they stand.
@@ -42,14 +41,15 @@ public:
 protected:
     const Valued& Value(const std::string& name, const char* form, const std::string& help, bool required = false);
     // A value given without an option's name, and required.
-    const Valued& Operand(const std::string& name, const char* help);
-    bool& Flag(const std::string& name, const char* help);
+    const Valued& Operand(const std::string& name, const std::string& help);
+    bool& Flag(const std::string& name, const std::string& help);
 
 private:
     CLI::App* app_;
     std::deque<Valued> values_;
     std::deque<bool> flags_;
     std::string encoding_;
+    std::string language_;
 };
 
 }  // namespace kestavel::cli

@@ -4,13 +4,12 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/exit_status.h"
 #include "cli/output/output.h"
 #include "cli/output/terminal_text.h"
 #include "cli/platform/file_path.h"
 #include "cli/platform/system_error_text.h"
-#include "text/text_format.h"
 
 namespace kestavel::cli {
 
@@ -21,9 +20,9 @@ namespace {
 // on its path that does not exist.
 std::string WhyNotWritten(const std::filesystem::path& path, int error) {
     std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) return kErrorIsDirectory;
+    if (std::filesystem::is_directory(path, ignored)) return Say("system.isDirectory");
     const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-    if (error == ENOENT && !std::filesystem::is_directory(folder, ignored)) return kErrorNoSuchFolder;
+    if (error == ENOENT && !std::filesystem::is_directory(folder, ignored)) return Say("system.noSuchFolder");
     return SystemErrorText(error);
 }
 
@@ -37,10 +36,10 @@ int WriteChartFile(const std::string& path, const std::string& svg) {
     stream << svg;
     stream.close();
     if (!stream) {
-        WriteError(FormatText(600, kCannotWriteFile, {ShownArgument(path), WhyNotWritten(file, openError ? openError : errno)}));
+        WriteError(Say("file.cannotWrite", {ShownArgument(path), WhyNotWritten(file, openError ? openError : errno)}));
         return kExitIoError;
     }
-    WriteError(FormatText(600, kChartWritten, {ShownArgument(path)}));
+    WriteError(Say("file.chartWritten", {ShownArgument(path)}));
     return kExitDone;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/exit_status.h"
 #include "cli/platform/console.h"
 
@@ -40,7 +40,7 @@ void WriteErrorText(std::string_view utf8) { Write(Stream::kErr, utf8); }
 
 int FinishOutput(int status) {
     if (std::fflush(stdout) == 0 && !std::ferror(stdout) && !outputFailed) return status;
-    WriteError(kCannotWriteOutput);
+    WriteError(Say("file.cannotWriteOutput"));
     return kExitIoError;
 }
 

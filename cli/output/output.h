@@ -13,7 +13,10 @@ void SetOutputEncoding(Encoding encoding);
 
 void WriteOut(std::string_view utf8);
 
-// "kestavel-cli: " and the message, as one line on stderr.
+// What every line of the program's own on stderr starts with.
+constexpr const char* kProgramPrefix = "kestavel-cli: ";
+
+// kProgramPrefix and the message, as one line on stderr.
 void WriteError(std::string_view utf8);
 
 // Text on stderr as it is (lines, a progress text).

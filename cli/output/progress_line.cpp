@@ -1,5 +1,7 @@
 #include "cli/output/progress_line.h"
 
+#include <utility>
+
 #include "cli/output/output.h"
 #include "cli/platform/console.h"
 
@@ -13,20 +15,36 @@ bool IsWide(char32_t c) {
            (c >= 0xFFE0 && c <= 0xFFE6);
 }
 
+// The bytes of the UTF-8 character at `i` and the columns it takes.
+std::pair<size_t, int> CharacterAt(const std::string& utf8, size_t i) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
+    for (size_t k = 1; k < length && i + k < utf8.size(); ++k) code = (code << 6) | (utf8[i + k] & 0x3F);
+    return {length, IsWide(code) ? 2 : 1};
+}
+
 }  // namespace
 
 std::string FitToColumns(const std::string& utf8, int columns) {
     int used = 0;
     for (size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        char32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (size_t k = 1; k < length && i + k < utf8.size(); ++k) code = (code << 6) | (utf8[i + k] & 0x3F);
-        used += IsWide(code) ? 2 : 1;
+        const auto [length, width] = CharacterAt(utf8, i);
+        used += width;
         if (used > columns) return utf8.substr(0, i);
         i += length;
     }
     return utf8;
+}
+
+int ColumnsOf(const std::string& utf8) {
+    int used = 0;
+    for (size_t i = 0; i < utf8.size();) {
+        const auto [length, width] = CharacterAt(utf8, i);
+        used += width;
+        i += length;
+    }
+    return used;
 }
 
 ProgressLine::ProgressLine() {

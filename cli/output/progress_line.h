@@ -25,4 +25,7 @@ private:
 // full-width characters take two).
 std::string FitToColumns(const std::string& utf8, int columns);
 
+// The terminal columns `utf8` takes, counted as FitToColumns counts them.
+int ColumnsOf(const std::string& utf8);
+
 }  // namespace kestavel::cli

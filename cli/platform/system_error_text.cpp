@@ -2,21 +2,20 @@
 
 #include <cerrno>
 
-#include "cli/cli_messages.h"
-#include "text/text_format.h"
+#include "cli/catalogue/catalogue.h"
 
 namespace kestavel::cli {
 
 std::string SystemErrorText(int error) {
     switch (error) {
-        case ENOENT: return kErrorNoSuchFile;
+        case ENOENT: return Say("system.noSuchFile");
         case EACCES:
-        case EPERM: return kErrorPermission;
-        case EISDIR: return kErrorIsDirectory;
-        case EIO: return kErrorInputOutput;
-        case ENOTDIR: return kErrorNotAFolder;
-        case ENOSPC: return kErrorNoSpace;
-        default: return FormatText(100, kErrorNumbered, {error});
+        case EPERM: return Say("system.permission");
+        case EISDIR: return Say("system.isDirectory");
+        case EIO: return Say("system.inputOutput");
+        case ENOTDIR: return Say("system.notAFolder");
+        case ENOSPC: return Say("system.noSpace");
+        default: return Say("system.numbered", {error});
     }
 }
 

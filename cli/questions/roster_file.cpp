@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/platform/file_path.h"
 #include "cli/platform/system_error_text.h"
 
@@ -36,7 +36,7 @@ RosterRun ReadRosterFile(const std::string& file) {
         return run;
     }
     if (std::filesystem::is_directory(status)) {
-        run.openError = kErrorIsDirectory;
+        run.openError = Say("system.isDirectory");
         return run;
     }
     errno = 0;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/render/party_text.h"
 #include "engine/run_counts.h"
 #include "text/text_format.h"
@@ -75,11 +75,11 @@ std::string CurveSvg(const analysis::CurveAnswer& r) {
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + N(kWidth) + "\" height=\"" + N(kHeight) +
            "\" viewBox=\"0 0 " + N(kWidth) + " " + N(kHeight) + "\" font-family=\"sans-serif\" font-size=\"12\">\n";
     svg += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
-    svg += Text(kWidth / 2, 20, "middle", kSvgTitle, " font-size=\"15\"");
+    svg += Text(kWidth / 2, 20, "middle", Say("svg.title"), " font-size=\"15\"");
     const std::string subtitle =
         r.request.listed.empty()
-            ? FormatText(300, kSvgSubtitle, {PartyText(r.request.allies), r.request.enemies})
-            : FormatText(300, kSvgListedSubtitle, {PartyText(r.request.allies), PartyText(r.request.listed), r.request.vary});
+            ? Say("svg.subtitle", {PartyText(r.request.allies), r.request.enemies})
+            : Say("svg.listedSubtitle", {PartyText(r.request.allies), PartyText(r.request.listed), r.request.vary});
     svg += Text(kWidth / 2, 38, "middle", subtitle, " fill=\"#555\"");
 
     for (size_t i = 0; i < r.points.size();) {  // each run of consistent speeds as one band
@@ -106,8 +106,8 @@ std::string CurveSvg(const analysis::CurveAnswer& r) {
         svg += Text(x, plotBottom + 18, "middle", std::to_string(speed));
     }
     svg += Line(kLeft, plotTop, kLeft, plotBottom, "stroke=\"#333\"");
-    svg += Text(kLeft + (kWidth - kLeft - kRight) / 2, kHeight - 12, "middle", kSvgSpeedAxis);
-    svg += Text(kLeft, plotTop - 12, "middle", kSvgRateAxis);  // above the axis: no rotated text to render
+    svg += Text(kLeft + (kWidth - kLeft - kRight) / 2, kHeight - 12, "middle", Say("svg.speedAxis"));
+    svg += Text(kLeft, plotTop - 12, "middle", Say("svg.rateAxis"));  // above the axis: no rotated text to render
 
     svg += Polyline(r, chart, true, kFirstStrikeColour);
     svg += Polyline(r, chart, false, kShutOutColour);
@@ -116,20 +116,20 @@ std::string CurveSvg(const analysis::CurveAnswer& r) {
     // The legend, in the upper right corner, where both rates have fallen.
     const double legendX = kWidth - kRight - 230, legendY = plotTop + 14;
     svg += Line(legendX, legendY, legendX + 24, legendY, (std::string("stroke=\"") + kFirstStrikeColour + "\" stroke-width=\"2\"").c_str());
-    svg += Text(legendX + 30, legendY + 4, "start", kSvgFirstStrikeLegend);
+    svg += Text(legendX + 30, legendY + 4, "start", Say("svg.firstStrikeLegend"));
     svg += Line(legendX, legendY + 18, legendX + 24, legendY + 18,
                 (std::string("stroke=\"") + kShutOutColour + "\" stroke-width=\"2\"").c_str());
-    svg += Text(legendX + 30, legendY + 22, "start", FormatText(200, kSvgShutOutLegend, {r.request.enemies}));
+    svg += Text(legendX + 30, legendY + 22, "start", Say("svg.shutOutLegend", {r.request.enemies}));
     double next = legendY + 40;
     if (r.request.simulate) {
-        svg += Text(legendX + 30, next, "start", kSvgSimulatedLegend);
+        svg += Text(legendX + 30, next, "start", Say("svg.simulatedLegend"));
         next += 18;
     }
     if (r.request.observed) {
         svg += "<rect x=\"" + N(legendX) + "\" y=\"" + N(next - 10) + "\" width=\"24\" height=\"12\" fill=\"#fbeec2\"/>\n";
         svg += Text(legendX + 30, next, "start",
-                    FormatText(200, kSvgConsistentLegend, {static_cast<long long>(r.request.observed->successes),
-                                                           static_cast<long long>(r.request.observed->trials)}));
+                    Say("svg.consistentLegend", {static_cast<long long>(r.request.observed->successes),
+                                                 static_cast<long long>(r.request.observed->trials)}));
     }
     return svg + "</svg>\n";
 }

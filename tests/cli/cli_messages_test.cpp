@@ -47,8 +47,11 @@ TEST(CliMessages, NameTheRangeTheWordsAsTypedAndTheReason) {
         {"curve --allies 60 --svg /nonexistent/c.svg", 74, "kestavel-cli: cannot write /nonexistent/c.svg: no such folder"},
         {"curve --allies 60 --svg /dev/full", 74, "kestavel-cli: cannot write /dev/full: the disk is full"},
         {"curve --allies 60 --svg " + chart.Path(), 0, "kestavel-cli: chart written to " + chart.Path()},
-        {"curve --allies 60 --observed 7/20", 0, Utf8(u8"敵素早\t先制率(理論値)\t1体完封率(理論値)\t観測 先制 7/20")},
-        {"curve --allies 60 --enemies 3 --observed 7/20", 0, Utf8(u8"敵素早\t先制率(理論値)\t3体完封率(理論値)\t観測 3体完封 7/20")},
+        {"curve --allies 60 --observed 7/20", 0, "enemy speed\tfirst strike (exact)\tshut-out of 1 (exact)\tobserved first strikes 7/20"},
+        {"curve --allies 60 --enemies 3 --observed 7/20", 0,
+         "enemy speed\tfirst strike (exact)\tshut-out of 3 (exact)\tobserved shut-outs of 3, 7/20"},
+        {rate + "--allies 60 --json=yes2", 64, "kestavel-cli: --json takes no value, not 'yes2'"},
+        {rate + "--allies 60 --encoding latin1", 64, "kestavel-cli: --encoding: must be one of {utf-8,cp932}, not 'latin1'"},
     };
     for (const auto& [args, status, line] : cases) {
         const auto o = RunCli(args);
@@ -81,7 +84,7 @@ TEST(CliText, GivesTheDrawnSeedMarksTheBestRowAndLeavesRowsBelowSpeedOneBlank) {
               Utf8(u8"敵素早\t先制率　1体完封率\n"
                    u8"\n"
                    u8"\n"
-                   u8"　1\t 50.0\t 50.0\t← いちばん合う\n"
+                   u8"　1\t 50.0\t 50.0\t← best match\n"
                    u8"　2\t 0.0\t 0.0\n"
                    u8"　3\t 0.0\t 0.0\n"));
 }

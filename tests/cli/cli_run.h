@@ -23,12 +23,13 @@ struct Outcome {
 // The tool writes UTF-8; plain literals in the tests are code page 932.
 inline std::string Utf8(const char8_t* text) { return reinterpret_cast<const char*>(text); }
 
-// Runs the tool with `args` through the shell (quote and redirect as a shell would).
-inline Outcome RunCli(const std::string& args) {
+// Runs the tool with `args` through the shell (quote and redirect as a shell would), with the
+// variables of `environment` ("LANG=ja_JP.UTF-8") set for it alone.
+inline Outcome RunCliIn(const std::string& environment, const std::string& args) {
     const std::string errPath =
         std::filesystem::temp_directory_path() / ("kestavel-cli-err-" + std::to_string(::getpid()));
     Outcome outcome;
-    FILE* pipe = ::popen((std::string(KESTAVEL_CLI_PATH) + " " + args + " 2>" + errPath).c_str(), "r");
+    FILE* pipe = ::popen((environment + " " + KESTAVEL_CLI_PATH + " " + args + " 2>" + errPath).c_str(), "r");
     std::array<char, 4096> buffer;
     size_t n;
     while ((n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0) outcome.out.append(buffer.data(), n);
@@ -39,6 +40,13 @@ inline Outcome RunCli(const std::string& args) {
     std::filesystem::remove(errPath);
     return outcome;
 }
+
+// The environment of a system that speaks neither Japanese nor anything the tool knows: English.
+constexpr const char* kEnglishSystem = "LC_ALL= LC_MESSAGES= LANG=C";
+
+// Runs the tool on an English system, whatever the machine's language: the messages in the
+// tests are its English ones.
+inline Outcome RunCli(const std::string& args) { return RunCliIn(kEnglishSystem, args); }
 
 // A file in the temporary directory, removed with the object.
 class TempFile {

@@ -70,11 +70,13 @@ TEST(Cli, ExactRatesAndObservedCounts) {
 
     // Past the window's 199: the text of a bounded and of an open-ended count, the open end in
     // JSON, and the simulated estimation's note that it stopped at the cap.
-    EXPECT_NE(RunCli("estimate --observed 1/50 --allies 150").out.find(
-                  Utf8(u8"95％水準で矛盾しない敵素早: 198～245\n最尤の敵素早: 225 (2.0833％)\n")),
+    EXPECT_NE(RunCli("estimate --observed 1/50 --allies 150")
+                  .out.find("enemy speeds consistent at the 95 % level: 198 to 245\nlikeliest enemy speed: 225 (2.0833 %)\n"),
               std::string::npos);
     const auto none = RunCli("estimate --observed 0/20 --allies 150");
-    EXPECT_NE(none.out.find(Utf8(u8"95％水準で矛盾しない敵素早: 186以上\n最尤の敵素早: 250以上 (0.0000％)\n")), std::string::npos);
+    EXPECT_NE(none.out.find("enemy speeds consistent at the 95 % level: 186 or more\n"
+                            "likeliest enemy speed: 250 or more (0.0000 %)\n"),
+              std::string::npos);
     const auto noneJson = RunCli("estimate --observed 0/20 --allies 150 --json").Json();
     EXPECT_EQ(noneJson["candidateRange"]["highest"], 251);
     EXPECT_EQ(noneJson["observed"]["consistentRange"], nlohmann::json::parse(R"({"lowest": 186, "highest": null})"));
@@ -143,30 +145,30 @@ TEST(Cli, AnUnseededRunReportsTheSeedThatRepeatsIt) {
     }
 }
 
-TEST(Cli, RefusedInputNamesTheWindowsMessageTheRangeAndTheValue) {
-    const std::pair<const char*, const char8_t*> cases[] = {
-        {"rate --allies 60 --enemy-speed 0 --enemies 10", u8"敵の素早さが不正な値です (1 or more; got 0)"},
-        {"rate --allies 60 --enemy-speed 5 --enemies 10", u8"敵の数が不正な値です (1 to 9; got 10)"},
-        {"estimate --first-strike 100 --allies 0", u8"1％から99％で入力してください (1 to 99; got 100)"},
-        {"estimate --shut-out 100 --enemies 0 --allies 0", u8"敵の数が不正な値です (1 to 9; got 0)"},
-        {"estimate --shut-out 50 --enemies 2 --allies 200", u8"味方の素早さが不正な値です (best ally speed 1 to 199; got 200)"},
-        {"estimate --observed 5/10 --enemies 10 --allies 60", u8"敵の数が不正な値です (1 to 9; got 10)"},
-        {"estimate --observed 5/10 --allies -3", u8"味方の素早さが不正な値です (best ally speed 1 to 199; got 0)"},
-        {"curve --allies 250", u8"味方の素早さが不正な値です (best ally speed 1 to 199; got 250)"},
-        {"rate --allies 60 --enemy-speeds 30,0,-4", u8"敵の素早さが不正な値です (1 or more; got 0)"},
-        {"rate --allies 60 --enemy-speeds 1,2,3,4,5,6,7,8,9,10 --simulate", u8"敵の数が不正な値です (1 to 9; got 10)"},
-        {"curve --allies 60 --enemy-speeds 30,-1 --vary 1", u8"敵の素早さが不正な値です (1 or more; got -1)"},
-        {"need --shut-out 50 --allies 60 --enemy-speed 5 --enemies 0", u8"敵の数が不正な値です (1 to 9; got 0)"},
-        {"need --first-strike 50 --allies 60 --enemy-speeds 0", u8"敵の素早さが不正な値です (1 or more; got 0)"},
+TEST(Cli, RefusedInputNamesTheInputTheRangeAndTheValue) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"rate --allies 60 --enemy-speed 0 --enemies 10", "the enemy speed is not valid (1 or more; got 0)"},
+        {"rate --allies 60 --enemy-speed 5 --enemies 10", "the number of enemies is not valid (1 to 9; got 10)"},
+        {"estimate --first-strike 100 --allies 0", "the observed rate is out of range (1 to 99; got 100)"},
+        {"estimate --shut-out 100 --enemies 0 --allies 0", "the number of enemies is not valid (1 to 9; got 0)"},
+        {"estimate --shut-out 50 --enemies 2 --allies 200", "the ally speed is not valid (best ally speed 1 to 199; got 200)"},
+        {"estimate --observed 5/10 --enemies 10 --allies 60", "the number of enemies is not valid (1 to 9; got 10)"},
+        {"estimate --observed 5/10 --allies -3", "the ally speed is not valid (best ally speed 1 to 199; got 0)"},
+        {"curve --allies 250", "the ally speed is not valid (best ally speed 1 to 199; got 250)"},
+        {"rate --allies 60 --enemy-speeds 30,0,-4", "the enemy speed is not valid (1 or more; got 0)"},
+        {"rate --allies 60 --enemy-speeds 1,2,3,4,5,6,7,8,9,10 --simulate", "the number of enemies is not valid (1 to 9; got 10)"},
+        {"curve --allies 60 --enemy-speeds 30,-1 --vary 1", "the enemy speed is not valid (1 or more; got -1)"},
+        {"need --shut-out 50 --allies 60 --enemy-speed 5 --enemies 0", "the number of enemies is not valid (1 to 9; got 0)"},
+        {"need --first-strike 50 --allies 60 --enemy-speeds 0", "the enemy speed is not valid (1 or more; got 0)"},
     };
     for (const auto& [args, message] : cases) {
         const auto o = RunCli(args);
         EXPECT_EQ(o.status, 2) << args;
         EXPECT_EQ(o.out, "") << args;
-        EXPECT_EQ(o.err, "kestavel-cli: " + Utf8(message) + "\n") << args;
+        EXPECT_EQ(o.err, "kestavel-cli: " + std::string(message) + "\n") << args;
         const auto json = RunCli(std::string(args) + " --json");
         EXPECT_EQ(json.Json()["error"]["code"], "refused") << args;
-        EXPECT_EQ(json.Json()["error"]["message"], Utf8(message)) << args;
+        EXPECT_EQ(json.Json()["error"]["message"], message) << args;
     }
 }
 

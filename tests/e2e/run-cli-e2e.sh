@@ -42,29 +42,38 @@ wine_environment
 export WINEPREFIX=$work/prefix
 prepare_wine_prefix || fail_now "no Wine prefix"
 
+# Each case names its language, as the Windows program takes the user's display language and the
+# native one the locale's variables (the environment above is Japanese for both).
 allies="--allies 60,50,40,30,20"
+ja="--lang ja"
+en="--lang en"
 cases=(
-  "rate $allies --enemy-speed 50 --enemies 2 --seed 12345 --json"
-  "rate $allies --enemy-speed 50 --enemies 9 --exact --seed 4294967295 --json"
-  "rate $allies --enemy-speed 50 --enemies 2 --exact --seed 7"
-  "estimate --first-strike 95 $allies --seed 99 --json"
-  "estimate --shut-out 95 --enemies 9 --allies 119 --seed 2 --json"
-  "estimate --first-strike 95 $allies --exact --json"
-  "estimate --observed 7/20 --enemies 3 $allies --json"
-  "estimate --first-strike 60 --observed 19/20 $allies --json"
-  "estimate --observed 0/20 --allies 150"
-  "estimate --first-strike 5 --allies 150 --seed 1 --json"
-  "curve $allies --enemies 2 --csv"
-  "curve $allies --enemies 3 --from 20 --to 90 --simulate --seed 5 --observed 7/20 --csv"
-  "roster $roster --json"
-  "roster $beyond_cp932 --json"
-  "roster $roster"
-  "roster $roster --encoding cp932"
-  "--encoding cp932 rate $allies --enemy-speed 50 --enemies 2 --seed 3"
-  "rate $allies --enemy-speed 50 --enemies 10 --seed 1 --json"
-  "roster 名簿/ない.txt"
-  "--encoding cp932 roster 名簿/é€ない.txt"
-  "rate --allies 1,2,3,4,5,6 --enemy-speed 5 --enemies 1"
+  "$en rate $allies --enemy-speed 50 --enemies 2 --seed 12345 --json"
+  "$en rate $allies --enemy-speed 50 --enemies 9 --exact --seed 4294967295 --json"
+  "$ja rate $allies --enemy-speed 50 --enemies 2 --exact --seed 7"
+  "$en rate $allies --enemy-speed 50 --enemies 2 --exact --seed 7"
+  "$en estimate --first-strike 95 $allies --seed 99 --json"
+  "$en estimate --shut-out 95 --enemies 9 --allies 119 --seed 2 --json"
+  "$en estimate --first-strike 95 $allies --exact --json"
+  "$en estimate --observed 7/20 --enemies 3 $allies --json"
+  "$ja estimate --first-strike 60 --observed 19/20 $allies --json"
+  "$ja estimate --observed 0/20 --allies 150"
+  "$en estimate --observed 0/20 --allies 150"
+  "$ja estimate --first-strike 5 --allies 150 --seed 1 --json"
+  "$en curve $allies --enemies 2 --csv"
+  "$ja curve $allies --enemies 3 --from 20 --to 90 --simulate --seed 5 --observed 7/20"
+  "$en roster $roster --json"
+  "$en roster $beyond_cp932 --json"
+  "$ja roster $roster"
+  "$en roster $roster --encoding cp932"
+  "--encoding cp932 $ja rate $allies --enemy-speed 50 --enemies 2 --seed 3 --exact"
+  "$en rate $allies --enemy-speed 50 --enemies 10 --seed 1 --json"
+  "$ja rate $allies --enemy-speed 50 --enemies 10 --seed 1 --json"
+  "$en roster 名簿/ない.txt"
+  "--encoding cp932 $ja roster 名簿/é€ない.txt"
+  "$ja rate --allies 1,2,3,4,5,6 --enemy-speed 5 --enemies 1"
+  "$ja need --shut-out 90 --allies 60 --enemy-speed 2000000000 --enemies 2"
+  "$ja rate --help"
 )
 cd "$work" || fail_now "no work folder"
 n=0
@@ -82,13 +91,27 @@ for args in "${cases[@]}"; do
   cmp -s "native.$n.err" "wine.$n.err" || { fail "$args: stderr differs"; diff "native.$n.err" "wine.$n.err" | head -5; }
 done
 
+# Without --lang both take the system's: Japanese for a Japanese locale (under Wine, the display
+# language it derives from it), English for the C locale.
+for locale in ja_JP.UTF-8:不正 C:valid; do
+  n=$((n + 1))
+  words=${locale#*:}
+  locale=${locale%:*}
+  # shellcheck disable=SC2086
+  LC_ALL=$locale LANG=$locale "$native" rate $allies --enemy-speed 0 --enemies 2 >/dev/null 2>"native.$locale.err"
+  # shellcheck disable=SC2086
+  LC_ALL=$locale LANG=$locale timeout 120 wine "$exe" rate $allies --enemy-speed 0 --enemies 2 >/dev/null 2>"wine.$locale.err"
+  cmp -s "native.$locale.err" "wine.$locale.err" || fail "the $locale locale: the message differs from the native program's"
+  grep -q "$words" "wine.$locale.err" || fail "the $locale locale: not the language expected: $(cat "wine.$locale.err")"
+done
+
 # Standard input is read as bytes (a 0x1A byte ends nothing), and a chart reaches a Japanese path.
 n=$((n + 1))
-"$native" roster - <"$roster" >native.stdin.out 2>native.stdin.err
-timeout 120 wine "$exe" roster - <"$roster" >wine.stdin.out 2>wine.stdin.err
+"$native" --lang ja roster - <"$roster" >native.stdin.out 2>native.stdin.err
+timeout 120 wine "$exe" --lang ja roster - <"$roster" >wine.stdin.out 2>wine.stdin.err
 cmp -s native.stdin.out wine.stdin.out || fail "roster -: stdout differs from the native program's"
 cmp -s native.stdin.err wine.stdin.err || fail "roster -: stderr differs from the native program's"
-chart="curve $allies --enemies 2 --observed 7/20 --svg"
+chart="$ja curve $allies --enemies 2 --observed 7/20 --svg"
 n=$((n + 1))
 # shellcheck disable=SC2086
 "$native" $chart 名簿/ネイティブ.svg && timeout 120 wine "$exe" $chart 名簿/曲線.svg >wine.svg.log 2>&1
@@ -96,7 +119,7 @@ cmp -s 名簿/ネイティブ.svg 名簿/曲線.svg || fail "the chart written u
 
 # Every trial path gives the same results on both builds, and both name it (JSON trialPath). A
 # path this CPU cannot run is refused by both alike.
-heavy="estimate --shut-out 95 --enemies 9 --allies 119 --seed 2 --json"
+heavy="$en estimate --shut-out 95 --enemies 9 --allies 119 --seed 2 --json"
 for path in plain portable sse41 avx2 avx512; do
   n=$((n + 1))
   # shellcheck disable=SC2086

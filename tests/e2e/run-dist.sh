@@ -97,9 +97,10 @@ cat "$work/driver.log"
 (cd "$work/unpacked" && timeout 120 wine kestavel-cli.exe --version >"$work/version.txt" 2>&1)
 grep -qx "$version" <(tr -d '\r' <"$work/version.txt") ||
   fail "kestavel-cli.exe --version: expected $version, got '$(cat "$work/version.txt")'"
-# Its help points at the JSON and CSV keys by a path that holds them in the folder.
+# Its help points at the JSON and CSV keys by a path that holds them in the folder (in either
+# language the help speaks).
 (cd "$work/unpacked" && timeout 120 wine kestavel-cli.exe rate --help >"$work/help.txt" 2>&1)
-keys=$(grep -o 'keys: [^ ,)]*' "$work/help.txt" | head -1 | cut -c7-)
+keys=$(grep -o '[A-Za-z0-9_./-]*\.md' "$work/help.txt" | head -1)
 [ -n "$keys" ] && [ -f "$work/unpacked/$keys" ] ||
   fail "kestavel-cli.exe rate --help points at '$keys' for the JSON keys, which the unpacked folder lacks"
 (cd "$work/unpacked" && timeout 120 wine kestavel-cli.exe roster speed.txt >"$work/roster.txt" 2>"$work/roster.err")

@@ -4,11 +4,10 @@
 
 #include <memory>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/subcommands/option_reading.h"
 #include "cli/command_line/usage_error.h"
-#include "text/text_format.h"
 
 namespace kestavel::cli {
 
@@ -16,7 +15,7 @@ namespace {
 
 class EstimateSubcommand final : public Subcommand {
 public:
-    explicit EstimateSubcommand(CLI::App& app) : Subcommand(app, "estimate", kHelpEstimate) {}
+    explicit EstimateSubcommand(CLI::App& app) : Subcommand(app, "estimate", Say("help.estimate")) {}
 
     CommandLine Read() const override {
         CommandLine line;
@@ -24,34 +23,34 @@ public:
         line.format = FormatOf(json_, csv_, false);
         analysis::EstimateRequest& in = line.estimate;
         in.allies = ParseAllySpeeds(allies_.text);
-        if (firstStrike_.Given() && shutOut_.Given()) throw UsageError(FormatText(200, kUsageOnePercent, {"estimate"}));
+        if (firstStrike_.Given() && shutOut_.Given()) throw UsageError(Say("usage.onePercent", {"estimate"}));
         if (firstStrike_.Given()) {
-            if (enemies_.Given()) throw UsageError(kUsageFirstStrikeEnemies);
+            if (enemies_.Given()) throw UsageError(Say("usage.firstStrikeEnemies"));
             in.firstStrike = ObservedPercentOf(firstStrike_);
         }
         if (shutOut_.Given()) {
-            if (!enemies_.Given()) throw UsageError(kUsageShutOutEnemies);
+            if (!enemies_.Given()) throw UsageError(Say("usage.shutOutEnemies"));
             in.shutOut = ObservedPercentOf(shutOut_);
         }
         if (enemies_.Given()) in.enemies = NumberOf(enemies_);
         if (observed_.Given()) in.observed = ParseObservedCount(observed_.text);
-        if (!in.firstStrike && !in.shutOut && !in.observed) throw UsageError(kUsageEstimateWhat);
+        if (!in.firstStrike && !in.shutOut && !in.observed) throw UsageError(Say("usage.estimateWhat"));
         in.exact = exact_ || in.observed;
-        if (in.exact && seed_.Given()) throw UsageError(kUsageExactSeed);
+        if (in.exact && seed_.Given()) throw UsageError(Say("usage.exactSeed"));
         in.seed = SeedOf(seed_, !in.exact, line);
         return line;
     }
 
 private:
-    const Valued& firstStrike_ = Value("--first-strike", "P", kHelpFirstStrike);
-    const Valued& shutOut_ = Value("--shut-out", "P", kHelpShutOut);
-    const Valued& enemies_ = Value("--enemies", "N", kHelpEstimateEnemies);
-    const Valued& allies_ = Value("--allies", "A1,...", kHelpAllies, true);
-    const Valued& seed_ = Value("--seed", "X", kHelpSeed);
-    const Valued& observed_ = Value("--observed", "K/N", kHelpObserved);
-    const bool& exact_ = Flag("--exact", kHelpEstimateExact);
-    const bool& json_ = Flag("--json", kHelpJson);
-    const bool& csv_ = Flag("--csv", kHelpCsv);
+    const Valued& firstStrike_ = Value("--first-strike", "P", Say("help.firstStrike"));
+    const Valued& shutOut_ = Value("--shut-out", "P", Say("help.shutOut"));
+    const Valued& enemies_ = Value("--enemies", "N", Say("help.estimateEnemies"));
+    const Valued& allies_ = Value("--allies", "A1,...", Say("help.allies"), true);
+    const Valued& seed_ = Value("--seed", "X", Say("help.seed"));
+    const Valued& observed_ = Value("--observed", "K/N", Say("help.observed"));
+    const bool& exact_ = Flag("--exact", Say("help.estimateExact"));
+    const bool& json_ = Flag("--json", Say("help.json"));
+    const bool& csv_ = Flag("--csv", Say("help.csv"));
 };
 
 }  // namespace

@@ -4,11 +4,10 @@
 
 #include <memory>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/subcommands/option_reading.h"
 #include "cli/command_line/usage_error.h"
-#include "text/text_format.h"
 
 namespace kestavel::cli {
 
@@ -16,8 +15,8 @@ namespace {
 
 // The percent to reach, one of two.
 void ReadTarget(const Valued& firstStrike, const Valued& shutOut, analysis::NeedRequest& in) {
-    if (firstStrike.Given() && shutOut.Given()) throw UsageError(FormatText(200, kUsageOnePercent, {"need"}));
-    if (!firstStrike.Given() && !shutOut.Given()) throw UsageError(kUsageNeedWhat);
+    if (firstStrike.Given() && shutOut.Given()) throw UsageError(Say("usage.onePercent", {"need"}));
+    if (!firstStrike.Given() && !shutOut.Given()) throw UsageError(Say("usage.needWhat"));
     const Valued& given = firstStrike.Given() ? firstStrike : shutOut;
     const auto percent = static_cast<int32_t>(ParseStrictInteger(given.text, kTargetPercentRange.lowest, kTargetPercentRange.highest, given.name));
     (firstStrike.Given() ? in.firstStrike : in.shutOut) = percent;
@@ -25,7 +24,7 @@ void ReadTarget(const Valued& firstStrike, const Valued& shutOut, analysis::Need
 
 class NeedSubcommand final : public Subcommand {
 public:
-    explicit NeedSubcommand(CLI::App& app) : Subcommand(app, "need", kHelpNeed) {}
+    explicit NeedSubcommand(CLI::App& app) : Subcommand(app, "need", Say("help.need")) {}
 
     CommandLine Read() const override {
         CommandLine line;
@@ -40,15 +39,15 @@ public:
     }
 
 private:
-    const Valued& firstStrike_ = Value("--first-strike", "P", kHelpNeedFirstStrike);
-    const Valued& shutOut_ = Value("--shut-out", "P", kHelpNeedShutOut);
-    const Valued& speed_ = Value("--enemy-speed", "S", kHelpEnemySpeed);
-    const Valued& enemies_ = Value("--enemies", "N", kHelpEnemies);
-    const Valued& listed_ = Value("--enemy-speeds", "S1,...", kHelpEnemySpeeds);
-    const Valued& allies_ = Value("--allies", "A1,...", kHelpAllies, true);
-    const Valued& member_ = Value("--member", "K", kHelpMember);
-    const bool& json_ = Flag("--json", kHelpJson);
-    const bool& csv_ = Flag("--csv", kHelpCsv);
+    const Valued& firstStrike_ = Value("--first-strike", "P", Say("help.needFirstStrike"));
+    const Valued& shutOut_ = Value("--shut-out", "P", Say("help.needShutOut"));
+    const Valued& speed_ = Value("--enemy-speed", "S", Say("help.enemySpeed"));
+    const Valued& enemies_ = Value("--enemies", "N", Say("help.enemies"));
+    const Valued& listed_ = Value("--enemy-speeds", "S1,...", Say("help.enemySpeeds"));
+    const Valued& allies_ = Value("--allies", "A1,...", Say("help.allies"), true);
+    const Valued& member_ = Value("--member", "K", Say("help.member"));
+    const bool& json_ = Flag("--json", Say("help.json"));
+    const bool& csv_ = Flag("--csv", Say("help.csv"));
 };
 
 }  // namespace

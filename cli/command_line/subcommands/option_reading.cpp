@@ -3,12 +3,11 @@
 #include <algorithm>
 #include <limits>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/command_line/seed.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/usage_error.h"
 #include "engine/input_ranges.h"
-#include "text/text_format.h"
 
 namespace kestavel::cli {
 
@@ -29,7 +28,7 @@ uint32_t SeedOf(const Valued& seed, bool draws, CommandLine& line) {
 }
 
 Format FormatOf(bool json, bool csv, bool svg) {
-    if (json + csv + svg > 1) throw UsageError(kUsageOneFormat);
+    if (json + csv + svg > 1) throw UsageError(Say("usage.oneFormat"));
     return json ? Format::kJson : csv ? Format::kCsv : svg ? Format::kSvg : Format::kText;
 }
 
@@ -40,12 +39,12 @@ int32_t CountOf(const std::vector<int32_t>& listed) {
 analysis::EnemyGroup GroupOf(const Valued& speed, const Valued& count, const Valued& listed, const char* command) {
     analysis::EnemyGroup group;
     if (listed.Given()) {
-        if (speed.Given() || count.Given()) throw UsageError(kUsageListedGroup);
+        if (speed.Given() || count.Given()) throw UsageError(Say("usage.listedGroup"));
         group.listed = ParseEnemySpeeds(listed.text);
         group.count = CountOf(group.listed);
         return group;
     }
-    if (!speed.Given() || !count.Given()) throw UsageError(FormatText(200, kUsageEnemyGroup, {command}));
+    if (!speed.Given() || !count.Given()) throw UsageError(Say("usage.enemyGroup", {command}));
     group.speed = NumberOf(speed);
     group.count = NumberOf(count);
     return group;

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/subcommands/option_reading.h"
 #include "cli/command_line/usage_error.h"
@@ -15,7 +15,7 @@ namespace {
 
 class RateSubcommand final : public Subcommand {
 public:
-    explicit RateSubcommand(CLI::App& app) : Subcommand(app, "rate", kHelpRate) {}
+    explicit RateSubcommand(CLI::App& app) : Subcommand(app, "rate", Say("help.rate")) {}
 
     CommandLine Read() const override {
         CommandLine line;
@@ -27,21 +27,21 @@ public:
         // A listed group is exact by default: only --simulate draws.
         in.simulate = !in.enemies.Listed() || simulate_;
         in.exact = exact_ || in.enemies.Listed();
-        if (!in.simulate && seed_.Given()) throw UsageError(kUsageRateSeed);
+        if (!in.simulate && seed_.Given()) throw UsageError(Say("usage.rateSeed"));
         in.seed = SeedOf(seed_, in.simulate, line);
         return line;
     }
 
 private:
-    const Valued& allies_ = Value("--allies", "A1,...", kHelpAllies, true);
-    const Valued& speed_ = Value("--enemy-speed", "S", kHelpEnemySpeed);
-    const Valued& enemies_ = Value("--enemies", "N", kHelpEnemies);
-    const Valued& listed_ = Value("--enemy-speeds", "S1,...", kHelpEnemySpeeds);
-    const Valued& seed_ = Value("--seed", "X", kHelpSeed);
-    const bool& exact_ = Flag("--exact", kHelpRateExact);
-    const bool& simulate_ = Flag("--simulate", kHelpRateSimulate);
-    const bool& json_ = Flag("--json", kHelpJson);
-    const bool& csv_ = Flag("--csv", kHelpCsv);
+    const Valued& allies_ = Value("--allies", "A1,...", Say("help.allies"), true);
+    const Valued& speed_ = Value("--enemy-speed", "S", Say("help.enemySpeed"));
+    const Valued& enemies_ = Value("--enemies", "N", Say("help.enemies"));
+    const Valued& listed_ = Value("--enemy-speeds", "S1,...", Say("help.enemySpeeds"));
+    const Valued& seed_ = Value("--seed", "X", Say("help.seed"));
+    const bool& exact_ = Flag("--exact", Say("help.rateExact"));
+    const bool& simulate_ = Flag("--simulate", Say("help.rateSimulate"));
+    const bool& json_ = Flag("--json", Say("help.json"));
+    const bool& csv_ = Flag("--csv", Say("help.csv"));
 };
 
 }  // namespace

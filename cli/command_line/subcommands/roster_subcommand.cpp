@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/command_line/subcommands/option_reading.h"
 
 namespace kestavel::cli {
@@ -13,7 +13,7 @@ namespace {
 
 class RosterSubcommand final : public Subcommand {
 public:
-    explicit RosterSubcommand(CLI::App& app) : Subcommand(app, "roster", kHelpRoster) {}
+    explicit RosterSubcommand(CLI::App& app) : Subcommand(app, "roster", Say("help.roster")) {}
 
     CommandLine Read() const override {
         CommandLine line;
@@ -24,8 +24,8 @@ public:
     }
 
 private:
-    const Valued& file_ = Operand("FILE", kHelpRosterFile);
-    const bool& json_ = Flag("--json", kHelpJson);
+    const Valued& file_ = Operand("FILE", Say("help.rosterFile"));
+    const bool& json_ = Flag("--json", Say("help.json"));
 };
 
 }  // namespace

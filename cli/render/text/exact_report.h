@@ -1,6 +1,6 @@
 #pragma once
-// The exact rates and what an observed count says, as text lines in the window's style
-// (code page 932, like every program text).
+// The exact rates and what an observed count says, as text lines in the language in use (UTF-8),
+// laid out as the window lays out its results.
 
 #include <cstdint>
 #include <string>
@@ -15,19 +15,9 @@ namespace kestavel::cli {
 // The rate calculation's two result lines with the exact rates, to four decimals.
 std::vector<std::string> ExactRateLines(int32_t enemyCount, const ExactRates& rates);
 
-// How a text words the speeds a count does not rule out.
-struct RangeWording {
-    const char* none;
-    const char* everySpeed;
-    const char* orLess;  // %d: every speed up to it
-    const char* orMore;  // %d: it and every faster speed
-    const char* fromTo;  // %d, %d
-};
-extern const RangeWording kRangeInWindowStyle;  // "186以上"
-extern const RangeWording kRangeInEnglish;      // "186 or more", for the notes
-
-// "43～47", "90以下", "186以上": the consistent speeds, open-ended where the count leaves them so.
-std::string ConsistentRangeText(const std::optional<analysis::ConsistentRange>& range, const RangeWording& words);
+// "43～47", "90以下", "186以上" ("43 to 47", "90 or less", "186 or more"): the consistent
+// speeds, open-ended where the count leaves them so.
+std::string ConsistentRangeText(const std::optional<analysis::ConsistentRange>& range);
 
 // The count, the speeds it does not rule out and the likeliest speed.
 std::vector<std::string> ObservedCountLines(BinomialCount observed, int32_t enemyCount, const analysis::CountFit& fit);

@@ -1,9 +1,6 @@
 #include "cli/render/text/refusal_text.h"
 
-#include "cli/cli_messages.h"
-#include "cli/output/terminal_text.h"
-#include "text/text_format.h"
-#include "text/window_texts.h"
+#include "cli/catalogue/catalogue.h"
 
 namespace kestavel::cli {
 
@@ -11,27 +8,28 @@ namespace {
 
 using analysis::RefusedInput;
 
-// The window's own message for each input it refuses.
-const char* WindowMessage(RefusedInput input) {
+// The message for each input the window refuses: in Japanese the window's own (the catalogue
+// test holds the two to the same words), in English its meaning.
+std::string Message(RefusedInput input) {
     switch (input) {
-        case RefusedInput::kEnemySpeed: return messages::kEnemySpeedInvalid;
-        case RefusedInput::kEnemyCount: return messages::kEnemyCountInvalid;
-        case RefusedInput::kObservedPercent: return messages::kObservedRateOutOfRange;
-        case RefusedInput::kBestAllySpeed: return messages::kAllySpeedInvalid;
+        case RefusedInput::kEnemySpeed: return Say("refusal.enemySpeed");
+        case RefusedInput::kEnemyCount: return Say("refusal.enemyCount");
+        case RefusedInput::kObservedPercent: return Say("refusal.observedPercent");
+        case RefusedInput::kBestAllySpeed: return Say("refusal.allySpeed");
     }
     return "";
 }
 
 std::string AcceptedText(const analysis::Refusal& r) {
-    if (!r.highest) return FormatText(100, kAcceptedFrom, {r.lowest});
-    const char* form = r.input == RefusedInput::kBestAllySpeed ? kAcceptedBestAlly : kAcceptedFromTo;
-    return FormatText(100, form, {r.lowest, *r.highest});
+    if (!r.highest) return Say("refusal.from", {r.lowest});
+    if (r.input == RefusedInput::kBestAllySpeed) return Say("refusal.bestAlly", {r.lowest, *r.highest});
+    return Say("refusal.fromTo", {r.lowest, *r.highest});
 }
 
 }  // namespace
 
 std::string RefusalText(const analysis::Refusal& refusal) {
-    return ShownText(WindowMessage(refusal.input)) + FormatText(200, kRefusalRange, {AcceptedText(refusal), refusal.given});
+    return Message(refusal.input) + Say("refusal.range", {AcceptedText(refusal), refusal.given});
 }
 
 }  // namespace kestavel::cli

@@ -1,6 +1,7 @@
 #pragma once
-// A refusal as kestavel-cli words it: the window's message for the input, then what it takes
-// and what it got (UTF-8, without the program's name).
+// A refusal as kestavel-cli words it, in the language in use: the message for the input (in
+// Japanese the window's), then what it takes and what it got (UTF-8, without the program's
+// name).
 
 #include <string>
 

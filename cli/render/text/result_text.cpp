@@ -1,10 +1,11 @@
 #include "cli/render/text/result_text.h"
 
-#include "cli/render/text/exact_report.h"
 #include <cmath>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
+#include "cli/output/output.h"
 #include "cli/output/terminal_text.h"
+#include "cli/render/text/exact_report.h"
 #include "engine/run_counts.h"
 #include "text/text_format.h"
 #include "text/window_texts.h"
@@ -13,7 +14,9 @@ namespace kestavel::cli {
 
 namespace {
 
-std::string Line(const std::string& cp932) { return ShownText(cp932) + "\n"; }
+// A line of the window's (code page 932), and one of the catalogue's (UTF-8 already).
+std::string WindowLine(const std::string& cp932) { return ShownText(cp932) + "\n"; }
+std::string Line(const std::string& utf8) { return utf8 + "\n"; }
 
 // A rate cut, not rounded, to one decimal, so that a rate short of a whole percent never
 // reads as reaching it.
@@ -28,8 +31,8 @@ std::string RateText(const analysis::RateAnswer& r) {
     if (r.simulated) {
         const double shutOutWins = static_cast<double>(r.simulated->shutOutWins);
         const double firstStrikeWins = static_cast<double>(r.simulated->firstStrikeWins);
-        text += Line(FormatText(kTextBufferSize, messages::kShutOutResult, {enemies, PercentOfWins(shutOutWins)}));
-        text += Line(FormatText(kTextBufferSize, messages::kFirstStrikeResult, {PercentOfWins(firstStrikeWins)}));
+        text += WindowLine(FormatText(kTextBufferSize, messages::kShutOutResult, {enemies, PercentOfWins(shutOutWins)}));
+        text += WindowLine(FormatText(kTextBufferSize, messages::kFirstStrikeResult, {PercentOfWins(firstStrikeWins)}));
     }
     if (r.exact) {
         for (const std::string& line : ExactRateLines(enemies, *r.exact)) text += Line(line);
@@ -41,15 +44,16 @@ std::string RateText(const analysis::RateAnswer& r) {
 // the text marks it after the row, and a row below speed 1, which has no run, is left blank
 // (the window writes its zeros).
 std::string EstimateText(const analysis::EstimateAnswer& r) {
-    std::string text = Line(FormatText(kTextBufferSize, messages::kEstimateTableHeader, {r.enemies}));
+    std::string text = WindowLine(FormatText(kTextBufferSize, messages::kEstimateTableHeader, {r.enemies}));
     for (const TableRow& row : r.estimation.table) {
         if (!row.run) {
             text += "\n";
             continue;
         }
         const bool best = row.speed == r.estimation.bestSpeed;
-        text += Line(FormatText(kTextBufferSize, messages::kEstimateTableRow, {row.speed, row.firstStrikeRate, row.shutOutRate}) +
-                     (best ? kBestRowMark : ""));
+        const std::string shown = ShownText(FormatText(kTextBufferSize, messages::kEstimateTableRow,
+                                                       {row.speed, row.firstStrikeRate, row.shutOutRate}));
+        text += Line(best ? shown + "\t" + Say("result.bestRow") : shown);
     }
     if (r.countFit) {
         for (const std::string& line : ObservedCountLines(*r.request.observed, r.enemies, *r.countFit)) text += Line(line);
@@ -59,12 +63,12 @@ std::string EstimateText(const analysis::EstimateAnswer& r) {
 
 std::string CurveText(const analysis::CurveAnswer& r) {
     const int32_t enemies = r.request.enemies;
-    std::string header = FormatText(200, kCurveHeader, {enemies});
-    if (r.request.simulate) header += FormatText(200, kCurveSimulatedHeader, {enemies});
+    std::string header = Say("curve.speed") + "\t" + Say("curve.exactFirstStrike") + "\t" + Say("curve.exactShutOut", {enemies});
+    if (r.request.simulate) header += "\t" + Say("curve.firstStrike") + "\t" + Say("curve.shutOut", {enemies});
     if (const std::optional<BinomialCount>& observed = r.request.observed) {
         const long long successes = observed->successes, trials = observed->trials;
-        header += enemies == 1 ? FormatText(200, kCurveObservedFirstStrikes, {successes, trials})
-                               : FormatText(200, kCurveObservedShutOuts, {enemies, successes, trials});
+        header += "\t" + (enemies == 1 ? Say("curve.observedFirstStrikes", {successes, trials})
+                                       : Say("curve.observedShutOuts", {enemies, successes, trials}));
     }
     std::string text = Line(header);
     for (const analysis::CurvePoint& p : r.points) {
@@ -72,7 +76,7 @@ std::string CurveText(const analysis::CurveAnswer& r) {
         if (r.request.simulate) {
             row += FormatText(200, "\t%.1f\t%.1f", {PercentOfWins(static_cast<double>(p.firstStrikeWins)), PercentOfWins(static_cast<double>(p.shutOutWins))});
         }
-        if (r.request.observed) row += p.consistent ? kCurveConsistent : "\t-";
+        if (r.request.observed) row += "\t" + (p.consistent ? Say("curve.consistent") : "-");
         text += Line(row);
     }
     return text;
@@ -80,21 +84,20 @@ std::string CurveText(const analysis::CurveAnswer& r) {
 
 std::string NeedText(const analysis::NeedAnswer& r) {
     const SpeedNeeded& f = r.found;
-    const std::string name = r.request.shutOut ? FormatText(100, kNeedShutOutName, {r.request.enemies.count})
-                                              : std::string(kNeedFirstStrikeName);
+    const std::string name =
+        r.request.shutOut ? Say("need.shutOutName", {r.request.enemies.count}) : Say("need.firstStrikeName");
     if (f.reachable) {
-        return Line(FormatText(300, kNeedReached, {r.member, f.speed, name, CutPercent(f.rateAtSpeed), f.speed - 1,
-                                                   CutPercent(f.rateOneBelow)}));
+        return Line(Say("need.reached", {r.member, f.speed, name, CutPercent(f.rateAtSpeed), f.speed - 1, CutPercent(f.rateOneBelow)}));
     }
     const int32_t target = r.request.shutOut.value_or(r.request.firstStrike.value_or(0));
-    return Line(FormatText(300, kNeedUnreached, {r.member, name, target, f.speed, CutPercent(f.rateAtSpeed), f.speed - 1,
-                                                 CutPercent(f.rateOneBelow)})) +
-           Line(FormatText(300, kNeedLimit, {name, 100 * f.limit}));
+    return Line(Say("need.unreached", {r.member, name, target, f.speed, CutPercent(f.rateAtSpeed), f.speed - 1,
+                                       CutPercent(f.rateOneBelow)})) +
+           Line(Say("need.limit", {name, 100 * f.limit}));
 }
 
 std::string NotesText(const std::vector<Note>& notes) {
     std::string text;
-    for (const Note& note : notes) text += std::string(kProgramPrefix) + kNotePrefix + note.message + "\n";
+    for (const Note& note : notes) text += kProgramPrefix + Say("note.prefix") + note.message + "\n";
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The results as a terminal shows them: the window's own lines, UTF-8.
+// The results as a terminal shows them, UTF-8: the window's own lines as the window words them,
+// and the lines it does not have in the language in use.
 
 #include <string>
 

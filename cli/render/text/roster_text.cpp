@@ -3,49 +3,56 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "cli/cli_messages.h"
+#include "cli/catalogue/catalogue.h"
 #include "cli/output/terminal_text.h"
-#include "text/text_format.h"
 
 namespace kestavel::cli {
 
 namespace {
 
+// How many of the four fields a short line has.
+std::string FieldsFoundText(int fieldsRead) {
+    if (fieldsRead <= 0) return Say("roster.drop.noField");
+    if (fieldsRead == 1) return Say("roster.drop.oneField");
+    if (fieldsRead == 2) return Say("roster.drop.twoFields");
+    return Say("roster.drop.threeFields");
+}
+
 LineDiagnostic DropDiagnostic(const DroppedLine& d) {
     switch (d.reason) {
-        case DropReason::kBlankLine: return {d.lineNumber, "blankLine", kDropBlankLine, true};
+        case DropReason::kBlankLine: return {d.lineNumber, "blankLine", Say("roster.drop.blankLine"), true};
         case DropReason::kFieldTooLong:
-            return {d.lineNumber, "fieldTooLong", d.fieldsRead == 0 ? kDropLabelTooLong : kDropNameTooLong, true};
+            return {d.lineNumber, "fieldTooLong",
+                    d.fieldsRead == 0 ? Say("roster.drop.labelTooLong") : Say("roster.drop.nameTooLong"), true};
         case DropReason::kNumberBelowOne:
-            return {d.lineNumber, "numberBelowOne", FormatText(200, kDropNumberBelowOneGot, {d.number}), true};
-        case DropReason::kOverCapacity: return {d.lineNumber, "overCapacity", kDropOverCapacity, true};
+            return {d.lineNumber, "numberBelowOne", Say("roster.drop.numberBelowOne", {d.number}), true};
+        case DropReason::kOverCapacity: return {d.lineNumber, "overCapacity", Say("roster.drop.overCapacity"), true};
         case DropReason::kMissingField: break;
     }
     if (d.notANumber && d.fieldsRead == 3 && d.numberRunsOn) {
-        return {d.lineNumber, "notANumber", FormatText(300, kDropNumberRanIntoSpeed, {d.number}), true};
+        return {d.lineNumber, "notANumber", Say("roster.drop.numberRanIntoSpeed", {d.number}), true};
     }
     if (d.notANumber) {
-        return {d.lineNumber, "notANumber", d.fieldsRead == 2 ? kDropNumberNotANumber : kDropSpeedNotANumber, true};
+        return {d.lineNumber, "notANumber",
+                d.fieldsRead == 2 ? Say("roster.drop.numberNotANumber") : Say("roster.drop.speedNotANumber"), true};
     }
-    return {d.lineNumber, "missingField", std::string(kDropFieldsFound[std::clamp(d.fieldsRead, 0, 3)]) + " " + kDropOfFour,
-            true};
+    return {d.lineNumber, "missingField", FieldsFoundText(d.fieldsRead), true};
 }
 
 LineDiagnostic WarningDiagnostic(const WarnedLine& w) {
     switch (w.warning) {
         case RowWarning::kSpeedBelowOne:
-            return {w.lineNumber, "speedBelowOne", FormatText(200, kWarnSpeedBelowOne, {w.value}), false};
+            return {w.lineNumber, "speedBelowOne", Say("roster.warn.speedBelowOne", {w.value}), false};
         case RowWarning::kNumberRunsOn:
-            return {w.lineNumber, "numberRunsOn", FormatText(200, kWarnNumberRunsOn, {w.value}), false};
-        case RowWarning::kSpeedRunsOn:
-            return {w.lineNumber, "speedRunsOn", FormatText(200, kWarnSpeedRunsOn, {w.value}), false};
+            return {w.lineNumber, "numberRunsOn", Say("roster.warn.numberRunsOn", {w.value}), false};
+        case RowWarning::kSpeedRunsOn: return {w.lineNumber, "speedRunsOn", Say("roster.warn.speedRunsOn", {w.value}), false};
         case RowWarning::kNumberOverflows:
-            return {w.lineNumber, "numberOverflows", FormatText(200, kWarnNumberOverflows, {w.value}), false};
+            return {w.lineNumber, "numberOverflows", Say("roster.warn.numberOverflows", {w.value}), false};
         case RowWarning::kSpeedOverflows:
-            return {w.lineNumber, "speedOverflows", FormatText(200, kWarnSpeedOverflows, {w.value}), false};
+            return {w.lineNumber, "speedOverflows", Say("roster.warn.speedOverflows", {w.value}), false};
         case RowWarning::kMoreThanFour: break;
     }
-    return {w.lineNumber, "moreThanFourFields", kWarnMoreThanFour, false};
+    return {w.lineNumber, "moreThanFourFields", Say("roster.warn.moreThanFour"), false};
 }
 
 }  // namespace
@@ -80,26 +87,27 @@ std::string RosterDiagnosticsText(const std::vector<LineDiagnostic>& diagnostics
     for (const LineDiagnostic& d : diagnostics) {
         if (d.code == std::string_view("overCapacity")) {
             // Only rows past the capacity are counted here, so their lines need not be adjacent.
-            text += FormatText(300, kDropOverCapacitySummary, {d.line, d.lines}) + "\n";
+            text += Say("roster.overCapacitySummary", {d.line, d.lines}) + "\n";
         } else {
-            text += FormatText(1200, d.dropped ? kDroppedLine : kWarnedLine, {d.line, d.text}) + "\n";
+            text += (d.dropped ? Say("roster.droppedLine", {d.line, d.text}) : Say("roster.warnedLine", {d.line, d.text})) + "\n";
         }
     }
     return text;
 }
 
 std::string RosterEncodingText(RosterEncoding encoding) {
-    const char* looksLike = kEncodingUtf8;
+    std::string looksLike;
     switch (encoding) {
         case RosterEncoding::kCodePage932: return "";
-        case RosterEncoding::kUtf8: break;
-        case RosterEncoding::kUtf8WithBom: looksLike = kEncodingUtf8WithBom; break;
-        case RosterEncoding::kUtf16Le: looksLike = kEncodingUtf16Le; break;
-        case RosterEncoding::kUtf16Be: looksLike = kEncodingUtf16Be; break;
+        case RosterEncoding::kUtf8: looksLike = Say("roster.encoding.utf8"); break;
+        case RosterEncoding::kUtf8WithBom: looksLike = Say("roster.encoding.utf8WithBom"); break;
+        case RosterEncoding::kUtf16Le: looksLike = Say("roster.encoding.utf16Le"); break;
+        case RosterEncoding::kUtf16Be: looksLike = Say("roster.encoding.utf16Be"); break;
     }
     // A NUL byte ends a line for the window, and UTF-16 puts one beside every ASCII character.
     const bool utf16 = encoding == RosterEncoding::kUtf16Le || encoding == RosterEncoding::kUtf16Be;
-    return FormatText(600, kEncodingWarning, {looksLike, utf16 ? kEncodingDropsLines : kEncodingGarblesNames}) + "\n";
+    const std::string effect = utf16 ? Say("roster.encoding.dropsLines") : Say("roster.encoding.garblesNames");
+    return Say("roster.encoding.warning", {looksLike, effect}) + "\n";
 }
 
 }  // namespace kestavel::cli

@@ -1,0 +1,13 @@
+#pragma once
+// The bytes of each catalogue file, as the build read them (cli/CMakeLists.txt generates their
+// definition from messages/*.json).
+
+#include <string_view>
+
+#include "cli/catalogue/language.h"
+
+namespace kestavel::cli {
+
+std::string_view CatalogueBytes(Language language);
+
+}  // namespace kestavel::cli

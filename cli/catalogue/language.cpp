@@ -1,0 +1,11 @@
+#include "cli/catalogue/language.h"
+
+namespace kestavel::cli {
+
+std::optional<Language> LanguageNamed(std::string_view name) {
+    if (name == "en") return Language::kEnglish;
+    if (name == "ja") return Language::kJapanese;
+    return std::nullopt;
+}
+
+}  // namespace kestavel::cli
