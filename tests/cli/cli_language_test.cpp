@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <regex>
 #include <set>
 
 #include "tests/cli/cli_run.h"
@@ -28,23 +27,36 @@ json Catalogue(const std::string& language) {
 // The values a text takes, in order ("%d", "%.1f", "%s"); "?" for a percent sign that starts no
 // directive FormatText knows (a literal one is written %%).
 std::vector<std::string> Directives(const std::string& text) {
-    static const std::regex directive("%(%|\\.?[0-9]*[difsu])?");
     std::vector<std::string> found;
-    for (std::sregex_iterator it(text.begin(), text.end(), directive), end; it != end; ++it) {
-        if (it->str() != "%%") found.push_back(it->length() == 1 ? "?" : it->str());
+    for (size_t at = text.find('%'); at != std::string::npos; at = text.find('%', at)) {
+        size_t end = at + 1;
+        if (end < text.size() && text[end] == '%') {
+            at = end + 1;
+            continue;
+        }
+        if (end < text.size() && text[end] == '.') ++end;
+        while (end < text.size() && text[end] >= '0' && text[end] <= '9') ++end;
+        const bool known = end < text.size() && std::string_view("difsu").find(text[end]) != std::string_view::npos;
+        found.push_back(known ? text.substr(at, end + 1 - at) : "?");
+        at = known ? end + 1 : at + 1;
     }
     return found;
 }
 
 // Every key the sources of kestavel-cli look up: each is a literal at its Say().
 std::set<std::string> KeysTheSourcesUse() {
-    static const std::regex lookup("Say\\(\"([^\"]+)\"");
+    const std::string lookup = "Say(\"";
     std::set<std::string> keys;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(KESTAVEL_SOURCE_DIR) + "/cli")) {
         if (!entry.is_regular_file()) continue;
         std::ifstream file(entry.path());
         const std::string text((std::istreambuf_iterator<char>(file)), {});
-        for (std::sregex_iterator it(text.begin(), text.end(), lookup), end; it != end; ++it) keys.insert((*it)[1]);
+        for (size_t at = text.find(lookup); at != std::string::npos; at = text.find(lookup, at)) {
+            at += lookup.size();
+            const size_t close = text.find('"', at);
+            if (close == std::string::npos) break;
+            keys.insert(text.substr(at, close - at));
+        }
     }
     return keys;
 }
