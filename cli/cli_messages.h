@@ -182,6 +182,8 @@ constexpr const char* kHelpCurveObserved = "Marks the speeds consistent with K s
 constexpr const char* kHelpFrom = "The lowest enemy speed (default: the estimation's candidate range)";
 constexpr const char* kHelpTo = "The highest enemy speed, at most 10000 speeds after --from";
 constexpr const char* kHelpSimulate = "Also one simulated run per speed";
+constexpr const char* kHelpThreads =
+    "Threads for the simulated runs, 1 to 64 (default: every core); any number gives the same results, seed for seed";
 constexpr const char* kHelpSvg = "Write a line chart of both rates";
 constexpr const char* kHelpJson = "JSON on stdout (keys: docs/cli-json.md)";
 constexpr const char* kHelpCsv = "CSV on stdout, with a header row";

@@ -43,6 +43,7 @@ public:
         in.simulate = simulate_;
         if (!in.simulate && seed_.Given()) throw UsageError(kUsageCurveSeed);
         in.seed = seed_.Given() ? ParseSeed(seed_.text) : in.simulate ? DrawSeed() : 0;
+        in.threads = ThreadsOf(threads_);
         if (observed_.Given()) in.observed = ParseObservedCount(observed_.text);
         return line;
     }
@@ -55,6 +56,7 @@ private:
     const Valued& from_ = Value("--from", "S", kHelpFrom);
     const Valued& to_ = Value("--to", "S", kHelpTo);
     const Valued& seed_ = Value("--seed", "X", kHelpSeed);
+    const Valued& threads_ = Value("--threads", "N", kHelpThreads);
     const Valued& observed_ = Value("--observed", "K/N", kHelpCurveObserved);
     const Valued& svg_ = Value("--svg", "FILE", kHelpSvg);
     // Exact rates are the default, so the flag changes nothing: it is taken so that --exact is

@@ -40,6 +40,7 @@ public:
         in.exact = exact_ || in.observed;
         if (in.exact && seed_.Given()) throw UsageError(kUsageExactSeed);
         in.seed = seed_.Given() ? ParseSeed(seed_.text) : in.exact ? 0 : DrawSeed();
+        in.threads = ThreadsOf(threads_);
         return line;
     }
 
@@ -49,6 +50,7 @@ private:
     const Valued& enemies_ = Value("--enemies", "N", kHelpEstimateEnemies);
     const Valued& allies_ = Value("--allies", "A1,...", kHelpAllies, true);
     const Valued& seed_ = Value("--seed", "X", kHelpSeed);
+    const Valued& threads_ = Value("--threads", "N", kHelpThreads);
     const Valued& observed_ = Value("--observed", "K/N", kHelpObserved);
     const bool& exact_ = Flag("--exact", kHelpEstimateExact);
     const bool& json_ = Flag("--json", kHelpJson);

@@ -16,6 +16,9 @@ int32_t NumberOf(const Valued& value);
 // The one format of --json, --csv and --svg given; text for none.
 Format FormatOf(bool json, bool csv, bool svg);
 
+// --threads N, or every core when it is not given.
+int32_t ThreadsOf(const Valued& threads);
+
 // How many speeds were listed, as the count the window's checks take.
 int32_t CountOf(const std::vector<int32_t>& listed);
 
