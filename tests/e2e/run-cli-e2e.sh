@@ -54,6 +54,8 @@ cases=(
   "estimate --first-strike 60 --observed 19/20 $allies --json"
   "curve $allies --enemies 2 --csv"
   "curve $allies --enemies 3 --from 20 --to 90 --simulate --seed 5 --observed 7/20 --csv"
+  "estimate --shut-out 95 --enemies 9 --allies 119 --seed 2 --threads 3 --json"
+  "curve $allies --enemies 1 --from 20 --to 90 --simulate --seed 5 --threads 3 --csv"
   "roster $roster --json"
   "roster $beyond_cp932 --json"
   "roster $roster"
