@@ -71,7 +71,7 @@ private:
 
 std::vector<RunCounts> RunInParallel(const RunPlan& plan, std::mt19937& engine, const Parallelism& parallelism,
                                      const RunsDoneProgress& progress) {
-    // The path is read once, here: a thread must not see another than the calling thread's.
+    // The path is read once, here, so that every thread runs the one the calling thread would.
     SharedWork work(plan, ActiveTrialPath());
     const std::vector<RunStretch> stretches = SplitRuns(plan, parallelism.threads, parallelism.jumpDraws);
     int32_t reported = -1;
