@@ -29,9 +29,11 @@ using RunsDoneProgress = std::function<void(int32_t runsDone)>;
 
 // Each run's counts, in plan order, the same as runs one after another from `engine` through one
 // trial session would give; `engine` is left where they would leave it. The calling thread does
-// the first stretch of runs from `engine` itself; every other thread copies the engine, jumps it
-// to its own first run and goes on from there. One thread, or a plan too small to be worth a
-// jump, does every run on the calling thread.
+// the first stretch of runs from where `engine` stands; every other thread jumps a copy of it to
+// its own stretch and goes on from there. A thread that runs out first takes the later part of
+// what another has left, when that is worth a jump: the runs' costs differ, and so do the
+// threads' starts and the other work of the machine. One thread, or a plan too small to be worth
+// a jump, does every run on the calling thread.
 std::vector<RunCounts> RunInParallel(const RunPlan& plan, std::mt19937& engine, const Parallelism& parallelism,
                                      const RunsDoneProgress& progress = {});
 

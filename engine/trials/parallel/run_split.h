@@ -10,11 +10,18 @@
 
 namespace kestavel {
 
-// Runs first to end - 1 of a plan, the first of them `startDraw` outputs from the plan's start.
+// Where each run starts in the engine's sequence: `before[i]` outputs come before run i, and
+// `before[runs]` before whatever follows the plan.
+std::vector<uint64_t> DrawsBefore(const RunPlan& plan);
+
+// The run whose start lies nearest `draws` outputs on (the later of two as near); the plan's
+// size past its end.
+size_t RunNear(const std::vector<uint64_t>& before, uint64_t draws);
+
+// Runs first to end - 1.
 struct RunStretch {
     size_t first = 0;
     size_t end = 0;
-    uint64_t startDraw = 0;
 };
 
 // At most `threads` stretches in plan order that together hold every run, none of them empty
@@ -22,6 +29,11 @@ struct RunStretch {
 // other starts with a jump that costs about as long as `jumpDraws` outputs take to run, so the
 // first is that much longer than the others, and a thread is only given a stretch worth at least
 // its jump.
-std::vector<RunStretch> SplitRuns(const RunPlan& plan, int32_t threads, uint64_t jumpDraws);
+std::vector<RunStretch> SplitRuns(const std::vector<uint64_t>& before, int32_t threads, uint64_t jumpDraws);
+
+// Whether a thread that jumps to take the later part of `left` outputs' runs, leaving the rest to
+// the thread doing them, gets at least its jump's worth: (left - jumpDraws) / 2, the share that
+// ends them both at once.
+inline bool WorthTakingPart(uint64_t left, uint64_t jumpDraws) { return left > jumpDraws && (left - jumpDraws) / 2 >= jumpDraws; }
 
 }  // namespace kestavel
