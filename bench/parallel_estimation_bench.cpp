@@ -5,22 +5,18 @@
 // thread's best repetition measured before it.
 
 #include <benchmark/benchmark.h>
-#include <time.h>
 
 #include <algorithm>
 #include <cstdint>
 #include <thread>
+#include <vector>
 
 #include "analysis/estimate_question.h"
+#include "commands/progress/throttled_progress.h"
 
 namespace {
 
-// <chrono> cannot be compiled with this project's execution character set.
-double WallSeconds() {
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
+double WallSeconds() { return static_cast<double>(kestavel::SteadyClock().NowMicroseconds()) * 1e-6; }
 
 double& OneThreadSeconds() {
     static double seconds = 0;
