@@ -1,5 +1,7 @@
 #include "analysis/curve_question.h"
 
+#include <algorithm>
+#include <iterator>
 #include <random>
 
 #include "analysis/enemy_group.h"
@@ -7,8 +9,7 @@
 #include "engine/exact/exact_group_rates.h"
 #include "engine/exact/observed_count_fit.h"
 #include "engine/initiative.h"
-#include "engine/mixed_trial_run.h"
-#include "engine/trial_run.h"
+#include "engine/trials/parallel/parallel_runs.h"
 
 namespace kestavel::analysis {
 
@@ -32,24 +33,35 @@ Outcome<CurveAnswer> AnswerCurve(const CurveRequest& r) {
     const CandidateRange range = FullCandidateRange(BestAllySpeed(allySpeed));
     answer.from = r.from.value_or(range.lowerSpeed);
     answer.to = r.to.value_or(range.upperSpeed);
-    std::mt19937 engine(r.seed);
+    // The runs, one per speed from one engine, are planned first and done together.
+    RunPlan plan;
+    std::copy(std::begin(allySpeed), std::end(allySpeed), plan.allySpeed);
     for (int32_t speed = answer.from; speed <= answer.to; ++speed) {
-        CurvePoint point;
-        point.speed = speed;
-        RunCounts counts;
+        PlannedRun run;
         if (group.Listed()) {
-            std::vector<double> speeds = group.Speeds();
-            speeds[static_cast<size_t>(r.vary - 1)] = speed;
-            point.exact = ExactRatesForGroup(allySpeed, speeds);
-            if (r.simulate) counts = SimulateMixedRun(allySpeed, speeds, engine);
+            run.listed = group.Speeds();
+            run.listed[static_cast<size_t>(r.vary - 1)] = speed;
         } else {
-            point.exact = ExactRatesFor(allySpeed, speed, r.enemies);
-            if (r.simulate) counts = SimulateRun(allySpeed, speed, r.enemies, engine);
+            run.enemySpeed = speed;
+            run.enemyCount = r.enemies;
         }
+        plan.runs.push_back(run);
+    }
+    std::vector<RunCounts> simulated;
+    if (r.simulate) {
+        std::mt19937 engine(r.seed);
+        simulated = RunInParallel(plan, engine, Parallelism{r.threads});
+    }
+    for (size_t i = 0; i < plan.runs.size(); ++i) {
+        const PlannedRun& run = plan.runs[i];
+        CurvePoint point;
+        point.speed = answer.from + static_cast<int32_t>(i);
+        point.exact = group.Listed() ? ExactRatesForGroup(allySpeed, run.listed)
+                                     : ExactRatesFor(allySpeed, run.enemySpeed, run.enemyCount);
         if (r.simulate) {
-            point.shutOutWins = counts.shutOutWins;
-            point.firstStrikeWins = counts.firstStrikeWins;
-            answer.path = counts.path;
+            point.shutOutWins = simulated[i].shutOutWins;
+            point.firstStrikeWins = simulated[i].firstStrikeWins;
+            answer.path = simulated[i].path;
         }
         // The counted event: a first strike against one enemy, a shut-out of several.
         if (r.observed) point.consistent = InClopperPearsonInterval(point.exact.shutOut, *r.observed, kObservedConfidence);

@@ -24,6 +24,7 @@ struct CurveRequest {
     std::optional<int32_t> to{};
     bool simulate = false;
     uint32_t seed = 0;
+    int32_t threads = 1;  // the simulated runs are spread over; any number gives the same
     std::optional<BinomialCount> observed{};
 };
 

@@ -106,7 +106,7 @@ Outcome<EstimateAnswer> AnswerEstimate(const EstimateRequest& r) {
     } else {
         std::mt19937 engine(r.seed);
         NoProgress quiet;
-        answer.estimation = EstimateBySimulation(inputs, engine, r.progress ? *r.progress : quiet);
+        answer.estimation = EstimateBySimulation(inputs, engine, Parallelism{r.threads}, r.progress ? *r.progress : quiet);
     }
     AddNotes(inputs.allySpeed, answer);
     return answer;

@@ -26,6 +26,7 @@ struct EstimateRequest {
     std::optional<BinomialCount> observed{};
     bool exact = false;                  // always with a count
     uint32_t seed = 0;                   // of the simulated runs
+    int32_t threads = 1;                 // the simulated runs are spread over; any number gives the same
     EstimationProgress* progress = nullptr;  // the simulated runs' progress, when wanted
 };
 

@@ -27,5 +27,7 @@ inline constexpr WholeRange kTargetPercentRange{0, 100};
 inline constexpr int32_t kHighestCandidateSpeed = 199;
 // The party's best speed for which the estimation's candidates are tried.
 inline constexpr WholeRange kBestAllySpeedRange{1, kHighestCandidateSpeed};
+// The threads a question's runs may be spread over.
+inline constexpr WholeRange kThreadCountRange{1, 64};
 
 }  // namespace kestavel

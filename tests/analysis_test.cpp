@@ -1,5 +1,6 @@
 // The question layer: each question refuses what the window refuses, in the window's order, and
-// answers with the very numbers of the window's own calculation for the same seed.
+// answers with the very numbers of the window's own calculation for the same seed, on any number
+// of threads.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <vector>
 #include <variant>
 
 #include "analysis/curve_question.h"
@@ -15,6 +17,10 @@
 #include "analysis/need_question.h"
 #include "analysis/percent_text.h"
 #include "analysis/rate_question.h"
+#include "engine/mixed_trial_run.h"
+#include "engine/trial_run.h"
+#include "engine/trials/parallel/parallel_runs.h"
+#include "engine/trials/trial_path.h"
 #include "tests/fakes.h"
 #include "record/enemy_speed_estimation.h"
 #include "tests/engine/reference_model.h"
@@ -90,23 +96,27 @@ TEST(Questions, AnswerWithTheWindowsNumbersSeedForSeed) {
     EXPECT_EQ(rate.exact->shutOut, ExactRatesFor(allies, 50, 2).shutOut);
 
     for (const auto& [kind, percent, enemies] : {std::tuple{kMatchFirstStrike, 95, 1}, std::tuple{kMatchShutOut, 40, 3}}) {
-        EstimateRequest request{.allies = party};
-        (kind == kMatchFirstStrike ? request.firstStrike : request.shutOut) = percent;
-        request.enemies = enemies;
-        request.seed = 11;
-        const auto answer = std::get<EstimateAnswer>(AnswerEstimate(request));
-
         SpeedSimulator window(11u);
         std::copy(std::begin(allies), std::end(allies), window.allySpeed);
         window.enemyCount = enemies;
         window.targetFirstRate = window.targetAllRate = percent;
         testing::RecordingProgress progress;
         ASSERT_EQ(EstimateEnemySpeed(window, kind, progress), kEstimateOk);
-        EXPECT_EQ(answer.estimation.bestSpeed, window.bestSpeed);
-        for (int i = 0; i < kTableRows; ++i) {
-            EXPECT_EQ(answer.estimation.table[i].speed, window.rowSpeed[i]);
-            EXPECT_EQ(answer.estimation.table[i].shutOutRate, window.rowAllRate[i]);
-            EXPECT_EQ(answer.estimation.table[i].firstStrikeRate, window.rowFirstRate[i]);
+
+        // On one thread as the window runs it, and spread over two.
+        for (int32_t threads : {1, 2}) {
+            EstimateRequest request{.allies = party};
+            (kind == kMatchFirstStrike ? request.firstStrike : request.shutOut) = percent;
+            request.enemies = enemies;
+            request.seed = 11;
+            request.threads = threads;
+            const auto answer = std::get<EstimateAnswer>(AnswerEstimate(request));
+            EXPECT_EQ(answer.estimation.bestSpeed, window.bestSpeed) << threads << " threads";
+            for (int i = 0; i < kTableRows; ++i) {
+                EXPECT_EQ(answer.estimation.table[i].speed, window.rowSpeed[i]) << threads << " threads";
+                EXPECT_EQ(answer.estimation.table[i].shutOutRate, window.rowAllRate[i]) << threads << " threads";
+                EXPECT_EQ(answer.estimation.table[i].firstStrikeRate, window.rowFirstRate[i]) << threads << " threads";
+            }
         }
     }
 }
@@ -182,6 +192,54 @@ TEST(PercentText, NumbersAreTheTextsAsFromCharsReadsThem) {
     for (int i = 0; i < 100000; ++i) probabilities.push_back(uniform(bits));
     for (int i = 0; i < 1000; ++i) probabilities.push_back(std::ldexp(uniform(bits), -static_cast<int>(bits() % 60)));
     for (double p : probabilities) ASSERT_EQ(ExactPercentNumber(p), read(ExactPercentText(p))) << ExactPercentText(p);
+}
+
+// A curve's runs spread over threads give every speed the counts of its runs one after another
+// from the seed's engine, on every trial path this CPU runs.
+TEST(Questions, CurvesOverThreadsEqualTheRunsInTurn) {
+    // Enough speeds that each of three threads gets a stretch worth its jump.
+    const auto speedsFor = [](int32_t enemies) {
+        return static_cast<int32_t>(4 * kJumpCostInDraws / (uint64_t{kTrialsPerRun} * (kAllyCount + enemies))) + 1;
+    };
+    const CurveRequest requests[] = {
+        {.allies = {40, 30}, .enemies = 1, .from = 20, .to = 19 + speedsFor(1), .simulate = true, .seed = 5},
+        {.allies = {40, 30}, .enemies = 9, .from = 20, .to = 19 + speedsFor(9), .simulate = true, .seed = 6},
+        {.allies = {40, 30}, .enemies = 2, .listed = {25, 35}, .vary = 2, .from = 20, .to = 19 + speedsFor(2), .simulate = true,
+         .seed = 4294967295u},
+    };
+    const TrialPath active = ActiveTrialPath();
+    for (TrialPath path : AllTrialPaths()) {
+        if (!ChooseTrialPath(path)) continue;
+        for (const CurveRequest& request : requests) {
+            // The mixed loop of a listed group is the same on every path.
+            if (!request.listed.empty() && path != active) continue;
+            double allies[kAllyCount];
+            FillAllySpeeds(request.allies, allies);
+            std::mt19937 engine(request.seed);
+            std::vector<RunCounts> inTurn;
+            for (int32_t speed = *request.from; speed <= *request.to; ++speed) {
+                std::vector<double> group(request.listed.begin(), request.listed.end());
+                if (!group.empty()) group[static_cast<size_t>(request.vary - 1)] = speed;
+                inTurn.push_back(group.empty() ? SimulateRun(allies, speed, request.enemies, engine)
+                                               : SimulateMixedRun(allies, group, engine));
+            }
+            for (int32_t threads : {1, 2, 3}) {
+                SCOPED_TRACE(::testing::Message() << TrialPathName(path) << ", " << request.enemies << " enemies"
+                                                  << (request.listed.empty() ? "" : " listed") << ", " << threads << " threads");
+                CurveRequest spread = request;
+                spread.threads = threads;
+                const auto answer = std::get<CurveAnswer>(AnswerCurve(spread));
+                ASSERT_EQ(answer.points.size(), inTurn.size());
+                for (size_t i = 0; i < inTurn.size(); ++i) {
+                    EXPECT_EQ(answer.points[i].speed, *request.from + static_cast<int32_t>(i));
+                    EXPECT_EQ(answer.points[i].shutOutWins, inTurn[i].shutOutWins) << answer.points[i].speed;
+                    EXPECT_EQ(answer.points[i].firstStrikeWins, inTurn[i].firstStrikeWins) << answer.points[i].speed;
+                }
+                EXPECT_EQ(answer.path, inTurn.back().path);
+            }
+        }
+    }
+    ChooseTrialPath(active);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "engine/estimation/estimation.h"
 #include "engine/estimation/estimation_progress.h"
+#include "engine/trials/parallel/parallel_runs.h"
 
 namespace kestavel {
 
@@ -14,5 +15,12 @@ namespace kestavel {
 // five table rows around it with fresh runs (no run and no draw for a row below speed 1). Every
 // run draws from `engine` in that order, through one trial session.
 Estimation EstimateBySimulation(const EstimationInputs& inputs, std::mt19937& engine, EstimationProgress& progress);
+
+// The same estimation, its runs spread over threads: the same best speed, rows and engine
+// afterwards. The candidates' runs go first, in parallel; the table's, which hang on the best
+// speed, after them. Progress is told on the calling thread, the search's in runs done so far.
+// One thread is the estimation above.
+Estimation EstimateBySimulation(const EstimationInputs& inputs, std::mt19937& engine, const Parallelism& parallelism,
+                                EstimationProgress& progress);
 
 }  // namespace kestavel

@@ -133,6 +133,18 @@ TEST(Cli, EachTrialPathGivesTheSameRunAndNamesItself) {
     ::unsetenv(kTrialPathVariable);
 }
 
+// The runs spread over threads: the output is the same, byte for byte, on any number of them.
+TEST(Cli, ThreadsChangeNothingButTheTime) {
+    for (const char* args : {"estimate --shut-out 40 --enemies 9 --allies 60,50 --seed 21 --json",
+                             "curve --allies 60 --enemies 2 --simulate --seed 21 --csv"}) {
+        const auto everyCore = RunCli(args);
+        ASSERT_EQ(everyCore.status, 0) << args << everyCore.err;
+        for (const char* threads : {" --threads 1", " --threads 3"}) {
+            EXPECT_EQ(RunCli(args + std::string(threads)).out, everyCore.out) << args << threads;
+        }
+    }
+}
+
 TEST(Cli, AnUnseededRunReportsTheSeedThatRepeatsIt) {
     for (const char* args : {"rate --allies 60,50 --enemy-speed 45 --enemies 2 --json",
                              "estimate --first-strike 80 --allies 60 --json",
@@ -203,6 +215,8 @@ TEST(Cli, UsageErrorsSayWhatIsWrongInTwoLines) {
         {"curve --allies 60 --enemy-speeds 30,40", "--enemy-speeds needs --vary K"},
         {"curve --allies 60 --enemy-speeds 30,40 --vary 3", "--vary must be a whole number from 1 to 2, not '3'"},
         {"curve --allies 60 --vary 1", "add --enemy-speeds"},
+        {"estimate --first-strike 50 --allies 60 --threads 0", "--threads must be a whole number from 1 to 64, not '0'"},
+        {"curve --allies 60 --simulate --threads 65", "--threads must be a whole number from 1 to 64"},
         {"need --allies 60 --enemy-speeds 30", "need needs --first-strike P or --shut-out P"},
         {"need --first-strike 50.5 --allies 60 --enemy-speeds 30", "--first-strike must be a whole number from 0 to 100"},
         {"need --shut-out 101 --allies 60 --enemy-speeds 30", "--shut-out must be a whole number from 0 to 100"},

@@ -74,6 +74,8 @@ cases=(
   "$ja rate --allies 1,2,3,4,5,6 --enemy-speed 5 --enemies 1"
   "$ja need --shut-out 90 --allies 60 --enemy-speed 2000000000 --enemies 2"
   "$ja rate --help"
+  "$en estimate --shut-out 95 --enemies 9 --allies 119 --seed 2 --threads 3 --json"
+  "$en curve $allies --enemies 1 --from 20 --to 90 --simulate --seed 5 --threads 3 --csv"
 )
 cd "$work" || fail_now "no work folder"
 n=0

@@ -46,6 +46,7 @@ public:
         in.simulate = simulate_;
         if (!in.simulate && seed_.Given()) throw UsageError(Say("usage.curveSeed"));
         in.seed = SeedOf(seed_, in.simulate, line);
+        in.threads = ThreadsOf(threads_);
         if (observed_.Given()) in.observed = ParseObservedCount(observed_.text);
         return line;
     }
@@ -58,6 +59,7 @@ private:
     const Valued& from_ = Value("--from", "S", Say("help.from", {kHighestFrom}));
     const Valued& to_ = Value("--to", "S", Say("help.to", {kMostToAfterFrom, analysis::kMostCurveSpeeds}));
     const Valued& seed_ = Value("--seed", "X", Say("help.seed"));
+    const Valued& threads_ = Value("--threads", "N", Say("help.threads", {kThreadCountRange.lowest, kThreadCountRange.highest}));
     const Valued& observed_ = Value("--observed", "K/N", Say("help.curveObserved"));
     const Valued& svg_ = Value("--svg", "FILE", Say("help.svg"));
     // Exact rates are the default, so the flag changes nothing: it is taken so that --exact is

@@ -38,6 +38,7 @@ public:
         in.exact = exact_ || in.observed;
         if (in.exact && seed_.Given()) throw UsageError(Say("usage.exactSeed"));
         in.seed = SeedOf(seed_, !in.exact, line);
+        in.threads = ThreadsOf(threads_);
         return line;
     }
 
@@ -47,6 +48,7 @@ private:
     const Valued& enemies_ = Value("--enemies", "N", Say("help.estimateEnemies"));
     const Valued& allies_ = Value("--allies", "A1,...", Say("help.allies"), true);
     const Valued& seed_ = Value("--seed", "X", Say("help.seed"));
+    const Valued& threads_ = Value("--threads", "N", Say("help.threads", {kThreadCountRange.lowest, kThreadCountRange.highest}));
     const Valued& observed_ = Value("--observed", "K/N", Say("help.observed"));
     const bool& exact_ = Flag("--exact", Say("help.estimateExact"));
     const bool& json_ = Flag("--json", Say("help.json"));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <thread>
 
 #include "cli/catalogue/catalogue.h"
 #include "cli/command_line/seed.h"
@@ -30,6 +31,16 @@ uint32_t SeedOf(const Valued& seed, bool draws, CommandLine& line) {
 Format FormatOf(bool json, bool csv, bool svg) {
     if (json + csv + svg > 1) throw UsageError(Say("usage.oneFormat"));
     return json ? Format::kJson : csv ? Format::kCsv : svg ? Format::kSvg : Format::kText;
+}
+
+int32_t ThreadsOf(const Valued& threads) {
+    if (threads.Given()) {
+        return static_cast<int32_t>(
+            ParseStrictInteger(threads.text, kThreadCountRange.lowest, kThreadCountRange.highest, threads.name));
+    }
+    // 0 when the system cannot tell.
+    const int64_t cores = std::thread::hardware_concurrency();
+    return static_cast<int32_t>(std::clamp(cores, kThreadCountRange.lowest, kThreadCountRange.highest));
 }
 
 int32_t CountOf(const std::vector<int32_t>& listed) {

@@ -24,6 +24,9 @@ uint32_t SeedOf(const Valued& seed, bool draws, CommandLine& line);
 // The one format of --json, --csv and --svg given; text for none.
 Format FormatOf(bool json, bool csv, bool svg);
 
+// --threads N, or every core when it is not given.
+int32_t ThreadsOf(const Valued& threads);
+
 // How many speeds were listed, as the count the window's checks take.
 int32_t CountOf(const std::vector<int32_t>& listed);
 

@@ -22,89 +22,61 @@ struct Characteristic {
     std::vector<int> termShift;
 };
 
-// Every output bit of the engine is a fixed GF(2)-linear function of its state, so each bit
-// sequence, such as the lowest bit of successive outputs, obeys the linear recurrence whose
-// characteristic polynomial is the transition's. That polynomial is primitive for this
-// engine, so the shortest recurrence of any sequence not all zero is that polynomial itself,
-// and the Berlekamp-Massey algorithm finds it from 2 * 19937 bits of the sequence.
-//
-// The bits are packed 64 to a word. The algorithm's connection polynomial C(x) = 1 + c1 x + ...
-// + cL x^L says s(k) = c1 s(k-1) + ... + cL s(k-L); p(x) is its reverse, x^L C(1/x).
-Characteristic FindCharacteristic() {
+// The exponents of p's terms below x^19937, highest first. Every output bit of the engine is a
+// fixed GF(2)-linear function of its state, so each bit sequence, such as the lowest bit of
+// successive outputs, obeys the linear recurrence whose characteristic polynomial is the
+// transition's; that polynomial is primitive, so the shortest recurrence of any such sequence
+// not all zero is p itself, which the Berlekamp-Massey algorithm finds from 2 * 19937 bits of
+// it. That is where these come from: found at every start they cost some 6 ms, several jumps'
+// worth, on the first jump of every process.
+constexpr int kLowerTerms[] = {
+    19314, 19087, 18860, 18691, 18633, 18406, 18237, 18179, 18068, 17952, 17841, 17783, 17725, 17498,
+    17445, 17329, 17271, 17160, 17044, 16933, 16875, 16822, 16817, 16595, 16590, 16537, 16421, 16368,
+    16363, 16252, 16141, 16136, 16025, 15967, 15909, 15682, 15629, 15576, 15513, 15455, 15349, 15344,
+    15228, 15117, 15059, 15006, 15001, 14953, 14779, 14774, 14721, 14605, 14552, 14547, 14436, 14325,
+    14320, 14209, 14151, 14093, 13866, 13813, 13760, 13697, 13639, 13533, 13528, 13412, 13301, 13243,
+    13190, 13185, 13137, 12963, 12958, 12905, 12789, 12736, 12731, 12673, 12620, 12509, 12504, 12393,
+    12335, 12277, 11997, 11944, 11881, 11838, 11717, 11712, 11611, 11485, 11384, 11374, 11321, 11215,
+    11157, 11147, 11089, 10920, 10761, 10693, 10128, 9969, 9901, 9505, 8206, 7979, 7752, 7583, 7525,
+    7477, 7129, 6569, 6337, 5661, 4753, 4362, 4135, 3908, 3681, 3454, 3227, 3000, 2773, 2493, 1870,
+    1643, 1585, 1416, 1189, 0};
+// Reduce takes 64-bit pieces off the top: no term may sit within 64 bits of x^19937.
+static_assert(kLowerTerms[0] <= kDegree - 64);
+
+// Whether p's recurrence holds for the lowest bits of this library's engine, at 19937 positions
+// in a row: then it holds at every position, since what p leaves of the sequence,
+// s(k + 19937) + sum s(k + e), obeys the transition's recurrence too, which is of order 19937:
+// 19937 zeros in a row make every later term 0. About 0.1 ms.
+bool RecurrenceHolds() {
     constexpr int kBits = 2 * kDegree;
-    constexpr int kWords = kBits / 64 + 2;
-    // The sequence reversed, r(j) = s(kBits-1-j), so that the sum over C's coefficients for bit
-    // k reads r upwards from kBits-1-k; kept at each of the 64 bit offsets, so that that read
-    // is whole words.
-    std::vector<uint64_t> reversed(kWords, 0);
+    std::vector<uint64_t> bits(kBits / 64 + 2, 0);
     std::mt19937 engine;
-    for (int k = 0; k < kBits; ++k) {
-        const int j = kBits - 1 - k;
-        reversed[j / 64] |= static_cast<uint64_t>(engine() & 1u) << (j % 64);
+    for (int k = 0; k < kBits; ++k) bits[k / 64] |= static_cast<uint64_t>(engine() & 1u) << (k % 64);
+    // The 64 bits from position `from` on.
+    const auto bitsFrom = [&](int from) {
+        const int word = from / 64, shift = from % 64;
+        return shift == 0 ? bits[word] : (bits[word] >> shift) | (bits[word + 1] << (64 - shift));
+    };
+    for (int k = 0; k < kDegree; k += 64) {
+        uint64_t left = bitsFrom(k + kDegree);
+        for (int e : kLowerTerms) left ^= bitsFrom(k + e);
+        if (kDegree - k < 64) left &= (uint64_t{1} << (kDegree - k)) - 1;
+        if (left != 0) return false;
     }
-    std::vector<uint64_t> shifted(64 * kWords, 0);
-    for (int offset = 0; offset < 64; ++offset) {
-        for (int w = 0; w + 1 < kWords; ++w) {
-            const uint64_t high = offset == 0 ? 0 : reversed[w + 1] << (64 - offset);
-            shifted[offset * kWords + w] = (reversed[w] >> offset) | high;
-        }
-    }
-
-    // c is C; b, the C before the last lengthening, is kept from b[1] on, so that the shift
-    // below reads a 0 before its first word.
-    std::vector<uint64_t> c(kWords + 2, 0), b(kWords + 2, 0), previous;
-    c[0] = b[1] = 1;
-    int length = 0;   // L, the length of the recurrence so far
-    int gap = 1;      // how far b lags behind c
-    int bWords = 1;   // words holding b
-    for (int k = 0; k < kBits; ++k) {
-        const int from = kBits - 1 - k;
-        const uint64_t* window = shifted.data() + (from % 64) * kWords + from / 64;
-        const int cWords = length / 64 + 1;
-        uint64_t sum = 0;
-        for (int w = 0; w < cWords; ++w) sum ^= c[w] & window[w];
-        if ((std::popcount(sum) & 1) == 0) {
-            ++gap;
-            continue;
-        }
-        const bool lengthens = 2 * length <= k;
-        if (lengthens) previous.assign(c.begin(), c.begin() + cWords);
-        // c -= x^gap b
-        const int wordShift = gap / 64, bitShift = gap % 64;
-        const uint64_t* bFrom = b.data() + 1;
-        uint64_t* to = c.data() + wordShift;
-        for (int w = 0; w <= bWords; ++w) to[w] ^= (bFrom[w] << bitShift) | ((bFrom[w - 1] >> 1) >> (63 - bitShift));
-        if (lengthens) {
-            length = k + 1 - length;
-            bWords = cWords;
-            std::copy(previous.begin(), previous.end(), b.begin() + 1);
-            b[1 + bWords] = 0;
-            gap = 1;
-        } else {
-            ++gap;
-        }
-    }
-
-    Characteristic result;
-    auto cBit = [&](int i) { return (c[i / 64] >> (i % 64)) & 1u; };
-    if (length != kDegree || !cBit(length)) return result;
-    // p's coefficient of x^e is C's of x^(L-e); the highest below x^19937 must leave 64 bits of
-    // room for the reduction.
-    for (int e = kDegree - 1; e >= 0; --e) {
-        if (!cBit(kDegree - e)) continue;
-        if (result.termWord.empty()) {
-            if (e > kDegree - 64) return result;
-            result.piecesAtOnce = std::min((kDegree - e) / 64, Characteristic::kMostPieces);
-        }
-        result.termWord.push_back(e / 64);
-        result.termShift.push_back(e % 64);
-    }
-    result.known = true;
-    return result;
+    return true;
 }
 
 const Characteristic& TheCharacteristic() {
-    static const Characteristic characteristic = FindCharacteristic();
+    static const Characteristic characteristic = [] {
+        Characteristic p;
+        p.known = RecurrenceHolds();
+        p.piecesAtOnce = std::min((kDegree - kLowerTerms[0]) / 64, Characteristic::kMostPieces);
+        for (int e : kLowerTerms) {
+            p.termWord.push_back(e / 64);
+            p.termShift.push_back(e % 64);
+        }
+        return p;
+    }();
     return characteristic;
 }
 

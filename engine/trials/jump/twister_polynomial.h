@@ -18,8 +18,8 @@ using TwisterPolynomial = std::array<uint64_t, kTwisterPolynomialWords>;
 inline bool Coefficient(const TwisterPolynomial& polynomial, int i) { return (polynomial[i / 64] >> (i % 64)) & 1u; }
 
 // Whether the characteristic polynomial came out as this code needs it: of full degree, and with
-// no term between x^(19937-64) and x^19937 (so that reduction can go 64 bits at a time). Worked
-// out once, from the engine's own outputs; false only for an engine that is not the standard's.
+// no term between x^(19937-64) and x^19937 (so that reduction can go 64 bits at a time). Checked
+// once against the engine's own outputs; false only for an engine that is not the standard's.
 bool TwisterCharacteristicKnown();
 
 // x^power modulo the characteristic polynomial. Only when TwisterCharacteristicKnown().

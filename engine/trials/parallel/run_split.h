@@ -1,0 +1,39 @@
+#pragma once
+// Which runs of a plan each thread does: one stretch of consecutive runs per thread, so that a
+// thread jumps the engine once, to its first run, and its other runs follow on from there.
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "engine/trials/parallel/run_plan.h"
+
+namespace kestavel {
+
+// Where each run starts in the engine's sequence: `before[i]` outputs come before run i, and
+// `before[runs]` before whatever follows the plan.
+std::vector<uint64_t> DrawsBefore(const RunPlan& plan);
+
+// The run whose start lies nearest `draws` outputs on (the later of two as near); the plan's
+// size past its end.
+size_t RunNear(const std::vector<uint64_t>& before, uint64_t draws);
+
+// Runs first to end - 1.
+struct RunStretch {
+    size_t first = 0;
+    size_t end = 0;
+};
+
+// At most `threads` stretches in plan order that together hold every run, none of them empty
+// (one, maybe empty, for an empty plan). The first stretch starts where the engine stands; every
+// other starts with a jump that costs about as long as `jumpDraws` outputs take to run, so the
+// first is that much longer than the others, and a thread is only given a stretch worth at least
+// its jump.
+std::vector<RunStretch> SplitRuns(const std::vector<uint64_t>& before, int32_t threads, uint64_t jumpDraws);
+
+// Whether a thread that jumps to take the later part of `left` outputs' runs, leaving the rest to
+// the thread doing them, gets at least its jump's worth: (left - jumpDraws) / 2, the share that
+// ends them both at once.
+inline bool WorthTakingPart(uint64_t left, uint64_t jumpDraws) { return left > jumpDraws && (left - jumpDraws) / 2 >= jumpDraws; }
+
+}  // namespace kestavel
