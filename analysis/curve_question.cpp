@@ -4,7 +4,7 @@
 #include <iterator>
 #include <random>
 
-#include "analysis/enemy_group.h"
+#include "analysis/inputs/enemy_group.h"
 #include "engine/estimation/candidate_range.h"
 #include "engine/exact/exact_group_rates.h"
 #include "engine/exact/observed_count_fit.h"

@@ -7,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/party.h"
-#include "analysis/refusal.h"
+#include "analysis/inputs/party.h"
+#include "analysis/inputs/refusal.h"
 #include "engine/exact/binomial_interval.h"
 #include "engine/exact/exact_rates.h"
 #include "engine/trials/trial_path.h"

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <random>
 
-#include "analysis/enemy_group.h"
+#include "analysis/inputs/enemy_group.h"
 #include "engine/exact/exact_estimation.h"
 #include "engine/initiative.h"
 #include "engine/estimation/simulated_estimation.h"

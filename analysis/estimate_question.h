@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/party.h"
-#include "analysis/refusal.h"
+#include "analysis/inputs/party.h"
+#include "analysis/inputs/refusal.h"
 #include "engine/estimation/estimation.h"
 #include "engine/estimation/estimation_progress.h"
 #include "engine/exact/binomial_interval.h"

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "analysis/enemy_group.h"
-#include "analysis/party.h"
-#include "analysis/refusal.h"
+#include "analysis/inputs/enemy_group.h"
+#include "analysis/inputs/party.h"
+#include "analysis/inputs/refusal.h"
 #include "engine/exact/exact_rates.h"
 #include "engine/run_counts.h"
 

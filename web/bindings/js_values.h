@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "analysis/enemy_group.h"
-#include "analysis/refusal.h"
+#include "analysis/inputs/enemy_group.h"
+#include "analysis/inputs/refusal.h"
 
 namespace kestavel::web {
 

@@ -6,7 +6,7 @@
 
 #include "cli/command_line/command_line.h"
 #include "cli/command_line/subcommand.h"
-#include "analysis/enemy_group.h"
+#include "analysis/inputs/enemy_group.h"
 
 namespace kestavel::cli {
 

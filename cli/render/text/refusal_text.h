@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "analysis/refusal.h"
+#include "analysis/inputs/refusal.h"
 
 namespace kestavel::cli {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/refusal.h"
+#include "analysis/inputs/refusal.h"
 #include "engine/trial_limits.h"
 
 namespace kestavel::analysis {

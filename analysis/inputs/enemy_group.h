@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/refusal.h"
+#include "analysis/inputs/refusal.h"
 
 namespace kestavel::analysis {
 

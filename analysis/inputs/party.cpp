@@ -1,4 +1,4 @@
-#include "analysis/party.h"
+#include "analysis/inputs/party.h"
 
 #include "engine/initiative.h"
 

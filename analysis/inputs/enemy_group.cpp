@@ -1,4 +1,4 @@
-#include "analysis/enemy_group.h"
+#include "analysis/inputs/enemy_group.h"
 
 namespace kestavel::analysis {
 
