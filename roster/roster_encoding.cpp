@@ -13,6 +13,17 @@ bool NulsMarkUtf16(uint64_t nulsOnOneSide, uint64_t nulsOnOtherSide, uint64_t by
 
 }  // namespace
 
+const char* RosterEncodingCode(RosterEncoding encoding) {
+    switch (encoding) {
+        case RosterEncoding::kCodePage932: break;
+        case RosterEncoding::kUtf8: return "utf8";
+        case RosterEncoding::kUtf8WithBom: return "utf8Bom";
+        case RosterEncoding::kUtf16Le: return "utf16le";
+        case RosterEncoding::kUtf16Be: return "utf16be";
+    }
+    return "cp932";
+}
+
 void RosterEncodingGuess::Feed(std::string_view bytes) {
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);

@@ -17,6 +17,9 @@ enum class RosterEncoding {
     kUtf16Be,
 };
 
+// Its stable name, for data that other programs read: cp932, utf8, utf8Bom, utf16le, utf16be.
+const char* RosterEncodingCode(RosterEncoding encoding);
+
 // Takes a file's bytes in order, in pieces of any size, so that the loader's one pass over a
 // stream of any length is enough and no more of it is held than the loader holds.
 class RosterEncodingGuess {

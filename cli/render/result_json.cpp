@@ -61,18 +61,6 @@ json FitJson(const analysis::EstimateAnswer& r, const analysis::CountFit& fit) {
 // nothing was simulated.
 json TrialPathJson(bool simulated, TrialPath path) { return simulated ? json(TrialPathName(path)) : json(nullptr); }
 
-// A stable name for what the roster's bytes look like.
-const char* EncodingCode(RosterEncoding encoding) {
-    switch (encoding) {
-        case RosterEncoding::kCodePage932: break;
-        case RosterEncoding::kUtf8: return "utf8";
-        case RosterEncoding::kUtf8WithBom: return "utf8Bom";
-        case RosterEncoding::kUtf16Le: return "utf16le";
-        case RosterEncoding::kUtf16Be: return "utf16be";
-    }
-    return "cp932";
-}
-
 }  // namespace
 
 json RateJson(const analysis::RateAnswer& r) {
@@ -188,7 +176,7 @@ json RosterJson(const RosterRun& r) {
     }
     return {{"command", "roster"},
             {"inputs", {{"file", ShownArgument(r.file)}}},
-            {"encoding", EncodingCode(r.answer.report.encoding)},
+            {"encoding", RosterEncodingCode(r.answer.report.encoding)},
             {"rows", rows},
             {"dropped", dropped},
             {"warnings", warnings},

@@ -26,17 +26,6 @@ val BytesValue(const std::string& bytes) {
         .call<val>("slice");
 }
 
-const char* EncodingName(RosterEncoding encoding) {
-    switch (encoding) {
-        case RosterEncoding::kCodePage932: break;
-        case RosterEncoding::kUtf8: return "utf8";
-        case RosterEncoding::kUtf8WithBom: return "utf8Bom";
-        case RosterEncoding::kUtf16Le: return "utf16le";
-        case RosterEncoding::kUtf16Be: return "utf16be";
-    }
-    return "cp932";
-}
-
 const char* DropReasonName(DropReason reason) {
     switch (reason) {
         case DropReason::kBlankLine: return "blankLine";
@@ -68,7 +57,7 @@ RosterAnswerValue Roster(const val& bytes) {
     const analysis::RosterAnswer answer = analysis::AnswerRoster(lines);
 
     RosterAnswerValue v;
-    v.encoding = EncodingName(answer.report.encoding);
+    v.encoding = RosterEncodingCode(answer.report.encoding);
     v.rows = val::array();
     const RosterTable& table = *answer.table;
     for (int32_t row = 0; row < table.rowCount; ++row) {
