@@ -29,10 +29,12 @@ windows:
 	cmake --build --preset windows -j 2
 
 # The core and its JavaScript bindings as WebAssembly: build/wasm/es/kestavel-core.mjs (and its
-# .wasm) for a page or a worker, build/wasm/node/kestavel-core-node.cjs for Node.
+# .wasm) for a page or a worker, build/wasm/node/kestavel-core-node.cjs for Node; then the page
+# on it: build/web/ to host, and build/web/kestavel.html, one file that opens from disk.
 web: deps-web
 	cmake --preset wasm >/dev/null
 	cmake --build --preset wasm -j 2
+	node web/page/build.mjs
 
 sanitize:
 	cmake --preset sanitize >/dev/null
