@@ -9,7 +9,7 @@ import { rateForm } from './forms/rate_form.js';
 import { valuesOfLink } from './forms/request_reader.js';
 import { partyPanel } from './party_panel.js';
 import { questionPanel } from './question_panel.js';
-import { readLink } from './share_link.js';
+import { readLink, writeLink } from './share_link.js';
 import { loadValue, saveValue } from './stored_inputs.js';
 import { chooseLanguage, startLanguage, t } from './texts/i18n.js';
 import { WorkerChannel } from './worker_channel.js';
@@ -61,6 +61,8 @@ function show(question, run) {
     tab.setAttribute('aria-selected', String(q === active));
     tab.tabIndex = q === active ? 0 : -1;
   }
+  // The count has no question to put in the address, only its tab.
+  if (active === 'count') writeLink('count', []);
   if (run) panels.get(active).run(false);
 }
 
