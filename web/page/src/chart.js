@@ -4,9 +4,11 @@
 import { el, svg } from './dom.js';
 import { t } from './texts/i18n.js';
 
-const W = 640, H = 320, LEFT = 44, RIGHT = 12, TOP = 12, BOTTOM = 36;
+const LEFT = 44, RIGHT = 12, TOP = 12, BOTTOM = 36;
 
-export function curveChart(answer, texts, enemies) {
+// width: the room the chart has, in CSS pixels, so that its texts keep their size on a phone.
+export function curveChart(answer, texts, enemies, width) {
+  const W = Math.max(320, Math.min(760, Math.round(width) || 640)), H = Math.round(Math.max(240, W * 0.5));
   const points = answer.points;
   const low = points[0].speed, high = points[points.length - 1].speed;
   const x = (speed) => LEFT + (high === low ? 0.5 : (speed - low) / (high - low)) * (W - LEFT - RIGHT);

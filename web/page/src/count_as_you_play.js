@@ -89,13 +89,14 @@ export function countPanel({ party, quick }) {
   fillNames();
   const node = el('section', { class: 'panel', id: 'count-panel', role: 'tabpanel', 'aria-labelledby': 'count-tab' }, [
     el('h2', { text: t('page.question.count') }),
-    el('p', { class: 'hint', text: t('page.count.intro') }),
-    el('div', { class: 'field' }, [el('label', { for: 'count-name', text: t('page.count.name') }), names]),
-    el('div', { class: 'field inline' }, [el('label', { for: 'count-new', text: t('page.count.newName') }), newName, add]),
-    el('div', { class: 'field' }, [el('label', { for: 'count-enemies', text: t('page.count.enemies') }), enemies]),
-    el('div', { class: 'taps' }, [yes, no]),
-    tally,
-    el('div', { class: 'actions' }, [undo, restart]),
+    el('div', { class: 'count-controls' }, [
+      el('p', { class: 'hint', text: t('page.count.intro') }),
+      el('div', { class: 'field' }, [el('label', { for: 'count-name', text: t('page.count.name') }), names]),
+      el('div', { class: 'field inline' }, [el('label', { for: 'count-new', text: t('page.count.newName') }), newName, add]),
+      el('div', { class: 'field' }, [el('label', { for: 'count-enemies', text: t('page.count.enemies') }), enemies]),
+      el('div', { class: 'taps' }, [yes, no]),
+      tally,
+      el('div', { class: 'actions' }, [undo, restart])]),
     estimate]);
   return { node, run: refresh, question: 'count' };
 }

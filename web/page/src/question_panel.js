@@ -34,7 +34,7 @@ export function questionPanel(form, { party, quick, pool }) {
     run(true);
   });
   const node = el('section', { class: 'panel', id: `${q}-panel`, role: 'tabpanel', 'aria-labelledby': `${q}-tab` },
-                  [el('h2', { text: t(form.title) }), view.node, status, result]);
+                  [el('h2', { text: t(form.title) }), view.node, el('div', { class: 'answer' }, [status, result])]);
 
   function showStatus(text, cancel) {
     clear(status).append(el('span', { text }));

@@ -36,7 +36,7 @@ export function observedLines(answer, texts) {
     el('dd', { class: 'consistent-range', text: spanText(consistentRange) }),
     el('dt', { text: t('page.observed.likeliest') }),
     el('dd', { class: 'likeliest',
-               text: `${likeliest.speed}${likeliest.andEveryFaster ? t('page.observed.orMore') : ''} (${texts.likeliest} %)` }),
+               text: `${likeliest.speed}${likeliest.andEveryFaster ? t('page.observed.orMore') : ''} (${t('page.percent', { x: texts.likeliest })})` }),
   ]);
 }
 

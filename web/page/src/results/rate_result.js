@@ -14,5 +14,5 @@ export function rateResult({ answer, texts }, request) {
     lines.push([t('page.rate.exactFirstStrike'), texts.exactFirstStrike]);
   }
   return el('dl', { class: 'rates' }, lines.flatMap(([name, value]) => [
-    el('dt', { text: name }), el('dd', { class: 'number', text: `${value} %` })]));
+    el('dt', { text: name }), el('dd', { class: 'number', text: t('page.percent', { x: value }) })]));
 }
