@@ -8,12 +8,13 @@ const poolSize = () => Math.max(1, Math.min(8, navigator.hardwareConcurrency || 
 
 export class WorkerPool {
   constructor() {
-    this.start();
+    // Started at the first simulation: most visits ask only exact questions.
+    this.workers = [];
+    this.staged = null;
   }
 
   start() {
     this.workers = Array.from({ length: poolSize() }, () => new WorkerChannel());
-    this.staged = null;
   }
 
   cancel() {
@@ -34,6 +35,7 @@ export class WorkerPool {
   }
 
   async runStages(question, request, lang, onProgress) {
+    if (!this.workers.length) this.start();
     const [planner] = this.workers;
     this.staged ??= await planner.call({ op: 'staged' });
     if (!this.staged) return planner.call({ op: 'ask', question, request, lang });
