@@ -13,7 +13,8 @@ function diagnostics(roster) {
   const items = [];
   const encodings = { utf8: 'page.roster.utf8', utf8Bom: 'page.roster.utf8', utf16le: 'page.roster.utf16',
                       utf16be: 'page.roster.utf16' };
-  if (encodings[roster.encoding]) items.push(t(encodings[roster.encoding]));
+  const encoding = roster.convertedFrom ?? roster.encoding;
+  if (encodings[encoding]) items.push(t(encodings[encoding]));
   for (const d of roster.dropped) {
     items.push(t('page.roster.dropped', { line: d.line, reason: d.reason ?? d.code ?? '' }));
   }

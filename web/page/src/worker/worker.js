@@ -3,6 +3,7 @@
 // progress} while a stretch of runs goes on.
 import KestavelCore from 'kestavel-core';
 import { answerTexts } from './answer_texts.js';
+import { toCp932 } from './cp932_encoding.js';
 
 // The hosted core finds its .wasm beside this script; the one-file core has it inside and asks
 // for no file.
@@ -25,13 +26,25 @@ function withTexts(core, question, outcome) {
 
 const shiftJis = new TextDecoder('shift_jis');
 
-function roster(core, { bytes, fileName, lang }) {
-  let out;
+function loadRoster(core, bytes, fileName, lang) {
   try {
-    out = core.roster(bytes, fileName, lang);
+    return core.roster(bytes, fileName, lang);
   } catch (error) {
     if (!(error && error.name === 'BindingError')) throw error;
-    out = core.roster(bytes);
+    return core.roster(bytes);
+  }
+}
+
+// The text encodings the core tells from code page 932, by the names TextDecoder takes.
+const unicodeEncodings = { utf8: 'utf-8', utf8Bom: 'utf-8', utf16le: 'utf-16le', utf16be: 'utf-16be' };
+
+function roster(core, { bytes, fileName, lang }) {
+  let out = loadRoster(core, bytes, fileName, lang);
+  const found = (out.answer ?? out).encoding;
+  const convertedFrom = unicodeEncodings[found] ? found : null;
+  if (convertedFrom) {
+    // Read again as the same text saved as Shift-JIS would be.
+    out = loadRoster(core, toCp932(new TextDecoder(unicodeEncodings[found]).decode(bytes)), fileName, lang);
   }
   const answer = out.answer ?? out;
   const json = typeof out.json === 'string' ? JSON.parse(out.json) : null;
@@ -39,7 +52,7 @@ function roster(core, { bytes, fileName, lang }) {
     entry: json ? json.rows[i].entry : shiftJis.decode(row.entry),
     speed: row.speed,
   }));
-  return { rows, encoding: answer.encoding, dropped: json?.dropped ?? answer.dropped,
+  return { rows, encoding: answer.encoding, convertedFrom, dropped: json?.dropped ?? answer.dropped,
            warnings: json?.warnings ?? answer.warnings, json: out.json ?? null, text: out.text ?? null };
 }
 
