@@ -1,12 +1,12 @@
-#include "cli/output/terminal_text.h"
+#include "report/text/shown_text.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "cli/platform/code_page.h"
+#include "report/text/code_page.h"
 #include "text/cp932.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 namespace {
 
@@ -97,4 +97,4 @@ std::string Utf8Text(std::string_view cp932) { return Cp932ToUtf8(cp932); }
 
 std::string ShownArgument(std::string_view bytes) { return EscapedUtf8(bytes, true); }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -1,16 +1,15 @@
-#include "cli/render/text/result_text.h"
+#include "report/text/result_text.h"
 
 #include <cmath>
 
-#include "cli/catalogue/catalogue.h"
-#include "cli/output/output.h"
-#include "cli/output/terminal_text.h"
-#include "cli/render/text/exact_report.h"
+#include "report/catalogue/catalogue.h"
+#include "report/text/shown_text.h"
+#include "report/text/exact_report.h"
 #include "engine/run_counts.h"
 #include "text/text_format.h"
 #include "text/window_texts.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 namespace {
 
@@ -95,10 +94,4 @@ std::string NeedText(const analysis::NeedAnswer& r) {
            Line(Say("need.limit", {name, 100 * f.limit}));
 }
 
-std::string NotesText(const std::vector<Note>& notes) {
-    std::string text;
-    for (const Note& note : notes) text += kProgramPrefix + Say("note.prefix") + note.message + "\n";
-    return text;
-}
-
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

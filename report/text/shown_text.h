@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 // UTF-8 of code page 932 bytes; a byte that is not valid code page 932 reads "\xNN", and so
 // does every control character but the tab (C0, DEL; C1 reads "\u0080" to "\u009F"), so that escape
@@ -19,4 +19,4 @@ std::string Utf8Text(std::string_view cp932);
 // as ShownText does.
 std::string ShownArgument(std::string_view bytes);
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report
