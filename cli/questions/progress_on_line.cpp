@@ -6,13 +6,13 @@
 
 namespace kestavel::cli {
 
-using report::ShownText;
+using report::ShownWindowText;
 
 void ProgressOnLine::SearchRunsDone(int32_t done, int32_t toDo) {
-    line_.Show(ShownText(FormatText(kTextBufferSize, messages::kEstimateProgress, {(done * 100.0) / toDo})));
+    line_.Show(ShownWindowText(FormatText(kTextBufferSize, messages::kEstimateProgress, {(done * 100.0) / toDo})));
 }
 
-void ProgressOnLine::TableStarted() { line_.Show(ShownText(messages::kEstimatePreparingTable)); }
+void ProgressOnLine::TableStarted() { line_.Show(ShownWindowText(messages::kEstimatePreparingTable)); }
 
 void ProgressOnLine::Finished() { line_.Clear(); }
 

@@ -13,8 +13,8 @@ namespace kestavel::report {
 
 namespace {
 
-// A line of the window's (code page 932), and one of the catalogue's (UTF-8 already).
-std::string WindowLine(const std::string& cp932) { return ShownText(cp932) + "\n"; }
+// A line of the window's, and one of the catalogue's (UTF-8 already).
+std::string WindowLine(const std::string& windowText) { return ShownWindowText(windowText) + "\n"; }
 std::string Line(const std::string& utf8) { return utf8 + "\n"; }
 
 // A rate cut, not rounded, to one decimal, so that a rate short of a whole percent never
@@ -50,7 +50,7 @@ std::string EstimateText(const analysis::EstimateAnswer& r) {
             continue;
         }
         const bool best = row.speed == r.estimation.bestSpeed;
-        const std::string shown = ShownText(FormatText(kTextBufferSize, messages::kEstimateTableRow,
+        const std::string shown = ShownWindowText(FormatText(kTextBufferSize, messages::kEstimateTableRow,
                                                        {row.speed, row.firstStrikeRate, row.shutOutRate}));
         text += Line(best ? shown + "\t" + Say("result.bestRow") : shown);
     }

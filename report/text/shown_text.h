@@ -12,6 +12,11 @@ namespace kestavel::report {
 // sequences show as text.
 std::string ShownText(std::string_view cp932);
 
+// A text of the window's (text/window_texts.h, maybe formatted) as ShownText gives it. The window's
+// texts are code page 932 where the compiler can write them so; emscripten's compiler writes
+// every literal as UTF-8, which is taken as it is.
+std::string ShownWindowText(std::string_view windowText);
+
 // The same with control characters kept, for JSON, whose writer escapes them itself.
 std::string Utf8Text(std::string_view cp932);
 
