@@ -59,7 +59,7 @@ bench: deps-all native windows
 
 # The release for players: build/dist/kestavel-VERSION-windows-x64.zip, the same bytes on every
 # build of one commit.
-dist: deps-windows windows
+dist: deps-windows deps-web windows web
 	python3 scripts/make-dist.py
 
 deps-native:

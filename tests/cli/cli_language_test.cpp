@@ -61,11 +61,11 @@ void AddQuotedKeys(const std::string& folder, const std::string& opening, const 
     }
 }
 
-// Every key the front ends look up: kestavel-cli's at its Say(), the page's (page.*) as a quoted
-// literal in its sources.
+// Every key the front ends look up: kestavel-cli's and its wording's at their Say(), the page's
+// (page.*) as a quoted literal in its sources.
 std::set<std::string> KeysTheSourcesUse() {
     std::set<std::string> keys;
-    AddQuotedKeys("/cli", "Say(\"", "", '"', keys);
+    for (const char* folder : {"/cli", "/report"}) AddQuotedKeys(folder, "Say(\"", "", '"', keys);
     AddQuotedKeys("/web/page", "'", "page.", '\'', keys);
     return keys;
 }
@@ -95,7 +95,7 @@ TEST(CliCatalogue, BothLanguagesHoldEveryTextTheSourcesUseWithTheSameValues) {
         EXPECT_EQ(std::count(directives.begin(), directives.end(), "?"), 0) << key << ": a lone %";
         // No kana, kanji or full-width form (UTF-8 lead bytes E3 to EF) in an English text.
         EXPECT_TRUE(std::none_of(en.begin(), en.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xE3; })) << key;
-        EXPECT_TRUE(used.count(key)) << key << " is used nowhere in cli/ or web/page/";
+        EXPECT_TRUE(used.count(key)) << key << " is used nowhere in cli/, report/ or web/page/";
     }
     for (const auto& [key, text] : japanese.items()) EXPECT_TRUE(english.contains(key)) << key << " is not in en.json";
     for (const std::string& key : used) EXPECT_TRUE(english.contains(key)) << key << " is in no catalogue";

@@ -1,4 +1,4 @@
-// curve(request): {allies, enemies, enemySpeeds, vary, from, to, simulate, seed, observed}, from
+// curve(request, lang): {allies, enemies, enemySpeeds, vary, from, to, simulate, seed, observed}, from
 // and to null for every speed at which the rates can change, observed null or {successes,
 // encounters}. The points carry the CLI's JSON numbers under its keys, and the counts.
 
@@ -7,7 +7,10 @@
 #include "analysis/curve_question.h"
 #include "analysis/percent_text.h"
 #include "engine/trials/trial_path.h"
-#include "web/bindings/js_values.h"
+#include "report/curve_svg.h"
+#include "report/result_csv.h"
+#include "report/text/result_text.h"
+#include "web/bindings/worded_outcome.h"
 
 namespace kestavel::web {
 
@@ -59,7 +62,8 @@ CurveAnswerValue CurveAnswerValueOf(const analysis::CurveAnswer& r) {
     return v;
 }
 
-val Curve(const CurveRequestValue& in) {
+val Curve(const CurveRequestValue& in, const std::string& lang) {
+    UseLanguageNamed(lang);
     std::optional<BinomialCount> observed;
     if (!in.observed.isNull() && !in.observed.isUndefined()) {
         observed = BinomialCount{static_cast<int64_t>(in.observed["successes"].as<double>()),
@@ -75,7 +79,8 @@ val Curve(const CurveRequestValue& in) {
                                    .seed = in.seed,
                                    .observed = observed};
     if (!request.listed.empty()) request.enemies = static_cast<int32_t>(request.listed.size());
-    return OutcomeValue(analysis::AnswerCurve(request), CurveAnswerValueOf);
+    return WordedOutcome(analysis::AnswerCurve(request), CurveAnswerValueOf,
+                         Writers<analysis::CurveAnswer>{report::CurveText, report::CurveJson, report::CurveCsv, report::CurveSvg});
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
-// estimate(request): {allies, firstStrike, shutOut, enemies, observed, exact, seed}, with null
+// estimate(request, lang): {allies, firstStrike, shutOut, enemies, observed, exact, seed}, with null
 // for a percent or a count not given (observed: {successes, encounters}; exact true with it, as
-// the CLI's --observed implies --exact). The answer has the
-// CLI's JSON numbers under its keys; the notes as their values, for the page to word.
+// the CLI's --observed implies --exact). The answer has the CLI's JSON numbers under its keys, the
+// notes as their values; the CLI's outputs beside it (worded_outcome.h).
 
 #include <emscripten/bind.h>
 
@@ -9,7 +9,9 @@
 #include "analysis/percent_text.h"
 #include "engine/run_counts.h"
 #include "engine/trials/trial_path.h"
-#include "web/bindings/js_values.h"
+#include "report/result_csv.h"
+#include "report/text/result_text.h"
+#include "web/bindings/worded_outcome.h"
 
 namespace kestavel::web {
 
@@ -115,7 +117,8 @@ EstimateAnswerValue EstimateAnswerValueOf(const analysis::EstimateAnswer& r) {
     return v;
 }
 
-val Estimate(const EstimateRequestValue& in) {
+val Estimate(const EstimateRequestValue& in, const std::string& lang) {
+    UseLanguageNamed(lang);
     std::optional<BinomialCount> observed;
     if (!in.observed.isNull() && !in.observed.isUndefined()) {
         observed = BinomialCount{static_cast<int64_t>(in.observed["successes"].as<double>()),
@@ -128,7 +131,8 @@ val Estimate(const EstimateRequestValue& in) {
                                             .observed = observed,
                                             .exact = in.exact,
                                             .seed = in.seed};
-    return OutcomeValue(analysis::AnswerEstimate(request), EstimateAnswerValueOf);
+    return WordedOutcome(analysis::AnswerEstimate(request), EstimateAnswerValueOf,
+                         Writers<analysis::EstimateAnswer>{report::EstimateText, report::EstimateJson, report::EstimateCsv});
 }
 
 }  // namespace
