@@ -19,7 +19,7 @@ const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'kestavel-page-'));
 
 // The CLI on the path the page takes (the portable one: the JSON names it), in Japanese.
 const cliOut = (args, format) => execFileSync(cli, ['--lang', 'ja', ...args, `--${format}`],
-  { encoding: 'utf8', env: { ...process.env, KESTAVEL_TRIAL_PATH: 'portable' } });
+  { encoding: 'utf8', env: { ...process.env, KESTAVEL_TRIAL_PATH: 'portable' }, stdio: ['ignore', 'pipe', 'pipe'] });
 const cliJsonError = (args) => {
   try {
     cliOut(args, 'json');
@@ -61,7 +61,8 @@ async function openPage(url) {
 }
 
 async function download(page, id) {
-  const [file] = await Promise.all([page.waitForEvent('download'), page.click(`#${id}`)]);
+  const [file] = await Promise.all([page.waitForEvent('download', { timeout: 10000 }).catch(() => assert.fail(`no download from #${id}`)),
+                                    page.click(`#${id}`)]);
   return fs.readFileSync(await file.path(), 'utf8');
 }
 
@@ -76,8 +77,13 @@ async function ask(page, question, allies, fields) {
     else await page.fill(id, value);
   }
   await page.click(`#${question}-submit`);
-  await page.waitForSelector(`#${question}-download-json`);
+  await answered(page, question);
 }
+
+// Until the question's answer is that of the link the page now shows (not the one before).
+const answered = (page, question) => page.waitForFunction((q) =>
+  document.getElementById(`${q}-result`).dataset.link === location.hash && document.getElementById(`${q}-download-json`),
+  question);
 
 const party = '60,50,40,30,20';
 const questions = [
@@ -104,21 +110,22 @@ const checks = {
       await ask(page, question, party, fields);
       assert.equal(await download(page, `${question}-download-json`), cliOut(args, 'json'), args.join(' '));
       assert.equal(await download(page, `${question}-download-csv`), cliOut(args, 'csv'), args.join(' '));
+      if (question !== 'curve') continue;
+      const chart = path.join(scratch, 'curve.svg');
+      execFileSync(cli, ['--lang', 'ja', ...args, '--svg', chart], { stdio: 'ignore' });
+      assert.equal(await download(page, 'curve-download-svg'), fs.readFileSync(chart, 'utf8'));
     }
-    const chart = path.join(scratch, 'curve.svg');
-    execFileSync(cli, ['--lang', 'ja', ...questions[4][2], '--svg', chart], { stdio: 'ignore' });
-    assert.equal(await download(page, 'curve-download-svg'), fs.readFileSync(chart, 'utf8'));
     await page.close();
   },
 
   async linkRoundTrip() {
     const link = `${hosted}#estimate?observed=7/20&enemies=3&allies=${party}`;
     const page = await openPage(link);
-    await page.waitForSelector('#estimate-download-json');
+    await answered(page, 'estimate');
     assert.equal(await download(page, 'estimate-download-json'), cliOut(questions[3][2], 'json'));
     await page.fill('#estimate-enemies', '2');
     await page.waitForFunction(() => location.hash.includes('enemies=2'));
-    assert.match(await page.evaluate(() => location.hash), /^#estimate\?observed=7\/20&enemies=2&allies=60,50,40,30,20$/);
+    assert.match(await page.evaluate(() => location.hash), /^#estimate\?allies=60,50,40,30,20&observed=7\/20&enemies=2$/);
     await page.close();
   },
 
@@ -133,6 +140,8 @@ const checks = {
     await page.waitForSelector('#allies-error:not([hidden])');
     await page.click('#curve-tab');
     await page.fill('#allies', party);
+    await page.selectOption('#curve-group', 'count');
+    await page.fill('#curve-to', '');
     await page.fill('#curve-from', '5');
     await page.waitForSelector('#curve-to-error:not([hidden])');
     await page.close();
@@ -191,7 +200,7 @@ const checks = {
   async oneFileFromDisk() {
     const args = questions[4][2];
     const page = await openPage(`${oneFile}#curve?allies=${party}&enemy-speeds=80,30,30&vary=2&from=20&to=40&simulate&seed=5`);
-    await page.waitForSelector('#curve-download-json');
+    await answered(page, 'curve');
     assert.equal(await download(page, 'curve-download-json'), cliOut(args, 'json'));
     await page.close();
   },

@@ -28,7 +28,7 @@ let panels = new Map();
 function build(link) {
   const app = clear(document.getElementById('app'));
   const kept = new Map([...panels].filter(([, p]) => p.view).map(([q, p]) => [q, p.view.values()]));
-  const party = partyPanel({ quick, onChange: () => panels.get(active).run(false), onEnemyChosen: (speed) => {
+  const party = partyPanel({ quick, onChange: () => panels.get(active).later(), onEnemyChosen: (speed) => {
     for (const q of ['rate', 'need']) panels.get(q).view.setValues({ 'enemy-speed': speed });
     panels.get(active).run(false);
   } });

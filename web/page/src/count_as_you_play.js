@@ -98,5 +98,5 @@ export function countPanel({ party, quick }) {
       tally,
       el('div', { class: 'actions' }, [undo, restart])]),
     estimate]);
-  return { node, run: refresh, question: 'count' };
+  return { node, run: refresh, later: refresh, question: 'count' };
 }

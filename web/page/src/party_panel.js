@@ -32,11 +32,9 @@ export function partyPanel({ quick, onChange, onEnemyChosen }) {
                                'aria-describedby': 'allies-hint allies-error' });
   allies.value = loadValue('allies') ?? '60,50,40,30,20';
   const error = el('p', { class: 'field-error', id: 'allies-error', role: 'alert', hidden: true });
-  let pause = null;
   allies.addEventListener('input', () => {
     saveValue('allies', allies.value);
-    clearTimeout(pause);
-    pause = setTimeout(onChange, 250);
+    onChange();
   });
 
   const file = el('input', { id: 'roster-file', type: 'file', accept: '.txt,text/plain' });

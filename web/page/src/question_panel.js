@@ -21,10 +21,13 @@ const PAUSE_MS = 250;
 export function questionPanel(form, { party, quick, pool }) {
   const q = form.question;
   let pause = null, turn = 0;
-  const view = formView(form, () => {
+  // The answer once the typing pauses: one timer for the form and the party alike, which an
+  // answer asked for at once clears.
+  const later = () => {
     clearTimeout(pause);
     pause = setTimeout(() => run(false), PAUSE_MS);
-  });
+  };
+  const view = formView(form, later);
   const status = el('div', { class: 'status', id: `${q}-status`, 'aria-live': 'polite' });
   const result = el('div', { class: 'result', id: `${q}-result` });
   const submit = el('button', { type: 'submit', class: 'primary', id: `${q}-submit`, text: t('page.action.answer') });
@@ -71,6 +74,8 @@ export function questionPanel(form, { party, quick, pool }) {
 
   // fromButton: a simulation runs only when asked for (the button, or a link opened).
   async function run(fromButton) {
+    // An answer asked for now makes the one still waiting for the typing to pause moot.
+    clearTimeout(pause);
     const mine = ++turn;
     const values = view.values();
     saveValue(`inputs.${q}`, values);
@@ -100,7 +105,11 @@ export function questionPanel(form, { party, quick, pool }) {
       } else {
         outcome = await quick.call({ op: 'ask', question: q, request, lang: language() });
       }
-      if (mine === turn) showAnswer(outcome, request, values);
+      if (mine !== turn) return;
+      showAnswer(outcome, request, values);
+      // Which question the answer is for, as its link: what a test (or a curious reader) can
+      // tell a fresh answer from the one before by.
+      result.dataset.link = location.hash;
     } catch (error) {
       if (mine !== turn) return;
       clear(result);
@@ -110,5 +119,5 @@ export function questionPanel(form, { party, quick, pool }) {
     }
   }
 
-  return { node, form, view, run, question: q };
+  return { node, form, view, run, later, question: q };
 }
