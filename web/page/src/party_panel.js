@@ -11,15 +11,12 @@ const MOST_SHOWN = 200;
 
 function diagnostics(roster) {
   const items = [];
-  const encodings = { utf8: 'page.roster.utf8', utf8Bom: 'page.roster.utf8', utf16le: 'page.roster.utf16',
+  const converted = { utf8: 'page.roster.utf8', utf8Bom: 'page.roster.utf8', utf16le: 'page.roster.utf16',
                       utf16be: 'page.roster.utf16' };
-  const encoding = roster.convertedFrom ?? roster.encoding;
-  if (encodings[encoding]) items.push(t(encodings[encoding]));
-  for (const d of roster.dropped) {
-    items.push(t('page.roster.dropped', { line: d.line, reason: d.reason ?? d.code ?? '' }));
-  }
-  for (const w of roster.warnings) {
-    items.push(t('page.roster.warned', { line: w.line, reason: w.message ?? w.warning ?? w.code ?? '' }));
+  if (roster.convertedFrom) items.push(t(converted[roster.convertedFrom]));
+  else if (roster.encodingText) items.push(roster.encodingText);
+  for (const d of roster.diagnostics) {
+    items.push(t(d.dropped ? 'page.roster.dropped' : 'page.roster.warned', { line: d.line, reason: d.text }));
   }
   const list = el('ul', { class: 'diagnostics', id: 'roster-diagnostics' },
                   items.slice(0, MOST_SHOWN).map((text) => el('li', { text })));

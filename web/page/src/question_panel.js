@@ -4,7 +4,6 @@
 import { clear, el } from './dom.js';
 import { downloadButtons } from './downloads.js';
 import { formView } from './forms/form_view.js';
-import { refusalText } from './refusal_display.js';
 import { curveResult } from './results/curve_result.js';
 import { estimateResult } from './results/estimate_result.js';
 import { needResult } from './results/need_result.js';
@@ -52,7 +51,7 @@ export function questionPanel(form, { party, quick, pool }) {
     clear(status);
     if (outcome.refusal) {
       const field = form.refusedField(outcome.refusal.refused, values);
-      const text = refusalText(outcome);
+      const text = outcome.refusalText;
       if (field === 'allies') party.showError(text);
       else if (field && view.has(field)) view.showErrors({ [field]: text });
       else result.append(el('p', { class: 'refusal', role: 'alert', text }));

@@ -9,55 +9,26 @@ import { toCp932 } from './cp932_encoding.js';
 // for no file.
 const ready = KestavelCore({ locateFile: (file) => new URL(file, self.location.href).href });
 
-// The worded forms (question, request, lang) where the core has them; the core's older
-// one-argument forms otherwise, which embind tells apart by refusing the extra argument.
-function worded(fn, args, lang) {
-  try {
-    return fn(...args, lang);
-  } catch (error) {
-    if (error && error.name === 'BindingError' && /argument/.test(error.message)) return fn(...args);
-    throw error;
-  }
-}
-
 function withTexts(core, question, outcome) {
   return { ...outcome, texts: answerTexts(core, question, outcome.answer) };
-}
-
-const shiftJis = new TextDecoder('shift_jis');
-
-function loadRoster(core, bytes, fileName, lang) {
-  try {
-    return core.roster(bytes, fileName, lang);
-  } catch (error) {
-    if (!(error && error.name === 'BindingError')) throw error;
-    return core.roster(bytes);
-  }
 }
 
 // The text encodings the core tells from code page 932, by the names TextDecoder takes.
 const unicodeEncodings = { utf8: 'utf-8', utf8Bom: 'utf-8', utf16le: 'utf-16le', utf16be: 'utf-16be' };
 
 function roster(core, { bytes, fileName, lang }) {
-  let out = loadRoster(core, bytes, fileName, lang);
-  const found = (out.answer ?? out).encoding;
+  let out = core.roster(bytes, fileName, lang);
+  const found = out.answer.encoding;
   const convertedFrom = unicodeEncodings[found] ? found : null;
-  if (convertedFrom) {
-    // Read again as the same text saved as Shift-JIS would be.
-    out = loadRoster(core, toCp932(new TextDecoder(unicodeEncodings[found]).decode(bytes)), fileName, lang);
-  }
-  const answer = out.answer ?? out;
-  const json = typeof out.json === 'string' ? JSON.parse(out.json) : null;
-  const rows = answer.rows.map((row, i) => ({
-    entry: json ? json.rows[i].entry : shiftJis.decode(row.entry),
-    speed: row.speed,
-  }));
-  return { rows, encoding: answer.encoding, convertedFrom, dropped: json?.dropped ?? answer.dropped,
-           warnings: json?.warnings ?? answer.warnings, json: out.json ?? null, text: out.text ?? null };
+  // Read again as the same text saved as Shift-JIS would be.
+  if (convertedFrom) out = core.roster(toCp932(new TextDecoder(unicodeEncodings[found]).decode(bytes)), fileName, lang);
+  const { rows, diagnostics } = out.answer;
+  return { rows: rows.map(({ entry, speed }) => ({ entry, speed })), convertedFrom,
+           encodingText: out.answer.encodingText, diagnostics };
 }
 
 const ops = {
-  ask: (core, m) => withTexts(core, m.question, worded(core[m.question], [m.request], m.lang)),
+  ask: (core, m) => withTexts(core, m.question, core[m.question](m.request, m.lang)),
   roster,
   staged: (core) => typeof core.simulationStage === 'function',
   stage(core, m) {
