@@ -197,6 +197,20 @@ const checks = {
     await page.close();
   },
 
+  // A long simulation gives way to the cancel button, and the next one runs on fresh workers.
+  async cancelThenAgain() {
+    const page = await openPage(`${hosted}#curve?allies=${party}&enemies=9&from=1&to=4000&simulate&seed=1`);
+    await page.click('#curve-cancel');
+    await page.waitForFunction(() => !document.getElementById('curve-cancel') &&
+                                      document.getElementById('curve-status').textContent !== '');
+    assert.equal(await page.textContent('#curve-status'), '中止しました。');
+    assert.equal(await page.$('#curve-download-json'), null);
+    await page.fill('#curve-to', '40');
+    await page.click('#curve-submit');
+    await answered(page, 'curve');
+    await page.close();
+  },
+
   async oneFileFromDisk() {
     const args = questions[4][2];
     const page = await openPage(`${oneFile}#curve?allies=${party}&enemy-speeds=80,30,30&vary=2&from=20&to=40&simulate&seed=5`);
