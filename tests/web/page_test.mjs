@@ -197,6 +197,31 @@ const checks = {
     await page.close();
   },
 
+  // On a phone: no sideways scrolling, every field labelled, every button and field 44 px high
+  // or more, and the tabs reached by the keyboard.
+  async phoneSized() {
+    const page = await openPage(`${hosted}#estimate?allies=${party}&observed=7/20&enemies=3`);
+    await answered(page, 'estimate');
+    for (const tab of ['rate', 'estimate', 'curve', 'need', 'count']) {
+      await page.click(`#${tab}-tab`);
+      const faults = await page.evaluate(() => {
+        const found = [];
+        if (document.documentElement.scrollWidth > innerWidth) found.push(`${document.documentElement.scrollWidth} px wide`);
+        for (const e of document.querySelectorAll('input, select, button')) {
+          if (!e.offsetParent) continue;
+          if (e.tagName !== 'BUTTON' && !document.querySelector(`label[for="${e.id}"]`)) found.push(`${e.id} has no label`);
+          if (e.type !== 'checkbox' && e.getBoundingClientRect().height < 44) found.push(`${e.id || e.textContent} is low`);
+        }
+        return found;
+      });
+      assert.deepEqual(faults, [], tab);
+    }
+    await page.focus('#count-tab');
+    await page.keyboard.press('Home');
+    assert.equal(await page.evaluate(() => document.activeElement.id), 'rate-tab');
+    await page.close();
+  },
+
   // A long simulation gives way to the cancel button, and the next one runs on fresh workers.
   async cancelThenAgain() {
     const page = await openPage(`${hosted}#curve?allies=${party}&enemies=9&from=1&to=4000&simulate&seed=1`);

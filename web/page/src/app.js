@@ -48,6 +48,18 @@ function build(link) {
     tabs.append(el('button', { type: 'button', role: 'tab', id: `${q}-tab`, 'aria-controls': `${q}-panel`,
                                text: t(label), onclick: () => show(q, true) }));
   }
+  // The arrow keys move between the tabs, as a tab list's keyboard users expect; Tab itself
+  // goes on to the open panel.
+  tabs.addEventListener('keydown', (event) => {
+    const order = TABS.map(([q]) => q);
+    const at = order.indexOf(active);
+    const next = { ArrowRight: at + 1, ArrowLeft: at - 1, Home: 0, End: order.length - 1 }[event.key];
+    if (next === undefined) return;
+    event.preventDefault();
+    const q = order[(next + order.length) % order.length];
+    show(q, true);
+    document.getElementById(`${q}-tab`).focus();
+  });
   app.append(party.node, tabs, ...[...panels.values()].map((p) => p.node));
   document.getElementById('language-label').textContent = t('page.language');
 }
