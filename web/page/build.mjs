@@ -13,11 +13,14 @@ const root = path.resolve(pageDir, '../..');
 const wasmDir = path.join(root, 'build/wasm');
 const outDir = path.join(root, 'build/web');
 
-// The worker imports 'kestavel-core'; which build of the core it gets decides the form.
-const coreAt = (file) => ({
+// The worker imports 'kestavel-core' and 'kestavel-core-simd' (for browsers with 128-bit
+// vectors); which builds of the core they are decides the form. Without a simd128 build both are
+// the scalar one, and the worker takes it.
+const coreAt = (scalar, simd) => ({
   name: 'kestavel-core',
   setup(build) {
-    build.onResolve({ filter: /^kestavel-core$/ }, () => ({ path: file }));
+    build.onResolve({ filter: /^kestavel-core$/ }, () => ({ path: scalar }));
+    build.onResolve({ filter: /^kestavel-core-simd$/ }, () => ({ path: simd && fs.existsSync(simd) ? simd : scalar }));
   },
 });
 
@@ -46,9 +49,12 @@ fs.mkdirSync(outDir, { recursive: true });
 const css = fs.readFileSync(path.join(pageDir, 'styles.css'), 'utf8');
 
 // The hosted folder: the worker a file of its own beside the core it fetches.
-const hostedWorker = await bundle('worker/worker.js', {}, [coreAt(path.join(wasmDir, 'es/kestavel-core.mjs'))]);
+const hostedWorker = await bundle('worker/worker.js', {}, [coreAt(path.join(wasmDir, 'es/kestavel-core.mjs'),
+                                                                   path.join(wasmDir, 'es/kestavel-core-simd.mjs'))]);
 fs.writeFileSync(path.join(outDir, 'worker.js'), hostedWorker);
-for (const file of ['kestavel-core.wasm']) fs.copyFileSync(path.join(wasmDir, 'es', file), path.join(outDir, file));
+for (const file of ['kestavel-core.wasm', 'kestavel-core-simd.wasm']) {
+  if (fs.existsSync(path.join(wasmDir, 'es', file))) fs.copyFileSync(path.join(wasmDir, 'es', file), path.join(outDir, file));
+}
 const hostedApp = await bundle('app.js', { KESTAVEL_WORKER_SOURCE: 'null' });
 fs.writeFileSync(path.join(outDir, 'app.js'), hostedApp);
 fs.writeFileSync(path.join(outDir, 'styles.css'), css);
@@ -56,6 +62,7 @@ fs.writeFileSync(path.join(outDir, 'index.html'),
                  page(hostedPolicy, '<link rel="stylesheet" href="styles.css">', '<script src="app.js" defer></script>'));
 
 // The single file: the worker's source (with the wasm inside) a string the page turns into a Blob.
+// The scalar core alone, which every browser runs: a second core inside would double the file.
 const singleWorker = await bundle('worker/worker.js', {}, [coreAt(path.join(wasmDir, 'single/kestavel-core-single.mjs'))]);
 const singleApp = (await bundle('app.js', { KESTAVEL_WORKER_SOURCE: JSON.stringify(singleWorker) }))
   .replaceAll('</script', '<\\/script');

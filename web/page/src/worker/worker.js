@@ -1,9 +1,17 @@
 // The core's thread: every question is answered here, off the page's thread, so that the page
 // never freezes. Messages in: {id, op, ...}; out: {id, result} or {id, error}, and {id,
 // progress} while a stretch of runs goes on.
-import KestavelCore from 'kestavel-core';
+import ScalarCore from 'kestavel-core';
+import SimdCore from 'kestavel-core-simd';
 import { answerTexts } from './answer_texts.js';
 import { toCp932 } from './cp932_encoding.js';
+
+// A module of one function returning a v128 constant: valid only where the browser has
+// WebAssembly's 128-bit vectors, which the simd128 build of the core needs.
+const VECTOR_PROBE = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, 0, 1, 123, 3, 2, 1, 0, 10, 22, 1, 20, 0,
+                                     253, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 11]);
+// The build gives the same module for both where it has no simd128 core (the one-file page).
+const KestavelCore = SimdCore !== ScalarCore && WebAssembly.validate(VECTOR_PROBE) ? SimdCore : ScalarCore;
 
 // The hosted core finds its .wasm beside this script; the one-file core has it inside and asks
 // for no file.
