@@ -31,18 +31,17 @@ export function curveChart(answer, texts, enemies, width) {
   const cursor = svg('line', { class: 'cursor', y1: TOP, y2: H - BOTTOM, visibility: 'hidden' });
   const readout = el('output', { class: 'readout', 'aria-live': 'polite', text: t('page.chart.touch') });
 
-  const chart = svg('svg', { class: 'chart', viewBox: `0 0 ${W} ${H}`, role: 'img',
+  const chart = svg('svg', { class: 'chart', viewBox: `0 0 ${W} ${H}`, role: 'img', tabindex: '0',
                              'aria-label': t('page.chart.label', { n: enemies }) }, [
     band, ...grid, ...ticks,
     svg('text', { class: 'axis', x: (W + LEFT) / 2, y: H - 4, 'text-anchor': 'middle', text: t('page.chart.speedAxis') }),
+    svg('text', { class: 'axis', x: LEFT + 4, y: TOP + 14, text: t('page.chart.rateAxis') }),
     line('exactFirstStrikeRate', 'first-strike'), line('exactShutOutRate', 'shut-out'), ...dots, cursor]);
 
-  function show(event) {
-    const box = chart.getBoundingClientRect();
-    const at = ((event.clientX - box.left) / box.width) * W;
-    const speed = low + Math.round(((at - LEFT) / (W - LEFT - RIGHT)) * (high - low));
-    const i = Math.max(0, Math.min(points.length - 1, speed - low));
-    const p = points[i], s = texts.points[i];
+  let shown = 0;
+  function showPoint(i) {
+    shown = Math.max(0, Math.min(points.length - 1, i));
+    const p = points[shown], s = texts.points[shown];
     cursor.setAttribute('x1', x(p.speed));
     cursor.setAttribute('x2', x(p.speed));
     cursor.setAttribute('visibility', 'visible');
@@ -51,8 +50,20 @@ export function curveChart(answer, texts, enemies, width) {
     readout.textContent = t('page.chart.values', { speed: p.speed, fs: s.exactFirstStrike, so: s.exactShutOut, n: enemies }) +
       simulated + (p.consistent ? t('page.chart.consistent') : '');
   }
+  function show(event) {
+    const box = chart.getBoundingClientRect();
+    const at = ((event.clientX - box.left) / box.width) * W;
+    showPoint(Math.round(((at - LEFT) / (W - LEFT - RIGHT)) * (high - low)));
+  }
   chart.addEventListener('pointermove', show);
   chart.addEventListener('pointerdown', show);
+  // The keyboard's way along the curve: the arrows a speed at a time, Page Up and Down by ten.
+  chart.addEventListener('keydown', (event) => {
+    const step = { ArrowRight: 1, ArrowLeft: -1, PageUp: 10, PageDown: -10 }[event.key];
+    if (step === undefined) return;
+    event.preventDefault();
+    showPoint(shown + step);
+  });
 
   const legend = el('ul', { class: 'legend' }, [
     el('li', { class: 'first-strike', text: t('page.chart.firstStrike') }),

@@ -40,6 +40,13 @@ export function observedLines(answer, texts) {
   ]);
 }
 
-export function estimateResult({ answer, texts }) {
-  return el('div', {}, [estimateTable(answer, texts), observedLines(answer, texts)]);
+// What deserves a second look (a rate no speed gives, a count that disagrees, a best speed at
+// the simulated estimation's cap), as the CLI words it in its JSON.
+function notes(json) {
+  const found = JSON.parse(json).notes ?? [];
+  return found.length ? el('ul', { class: 'notes', id: 'estimate-notes' }, found.map((n) => el('li', { text: n.message }))) : null;
+}
+
+export function estimateResult({ answer, texts, json }) {
+  return el('div', {}, [estimateTable(answer, texts), observedLines(answer, texts), notes(json)]);
 }
