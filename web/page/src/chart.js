@@ -4,7 +4,7 @@
 import { el, svg } from './dom.js';
 import { t } from './texts/i18n.js';
 
-const LEFT = 44, RIGHT = 12, TOP = 12, BOTTOM = 36;
+const LEFT = 44, RIGHT = 12, TOP = 28, BOTTOM = 36;
 
 // width: the room the chart has, in CSS pixels, so that its texts keep their size on a phone.
 export function curveChart(answer, texts, enemies, width) {
@@ -35,7 +35,7 @@ export function curveChart(answer, texts, enemies, width) {
                              'aria-label': t('page.chart.label', { n: enemies }) }, [
     band, ...grid, ...ticks,
     svg('text', { class: 'axis', x: (W + LEFT) / 2, y: H - 4, 'text-anchor': 'middle', text: t('page.chart.speedAxis') }),
-    svg('text', { class: 'axis', x: LEFT + 4, y: TOP + 14, text: t('page.chart.rateAxis') }),
+    svg('text', { class: 'axis', x: 4, y: 16, text: t('page.chart.rateAxis') }),
     line('exactFirstStrikeRate', 'first-strike'), line('exactShutOutRate', 'shut-out'), ...dots, cursor]);
 
   let shown = 0;
