@@ -31,11 +31,15 @@ TrialShape ShapeOf(const double (&allySpeed)[kAllyCount], double enemySpeed, int
     // An ally whose best draw comes below the fastest ally's worst never holds the party's best
     // initiative alone: the plain loop's doubles never fall as the output grows, so its every
     // initiative is below the fastest ally's in the same trial, and leaving it out of the
-    // maximum changes nothing.
+    // maximum changes nothing. Nor does leaving out one whose best comes below the enemies'
+    // worst: its every initiative is below every enemy's (the best enemy's, clamped at 0, is at
+    // least the first's), so whenever it holds the party's best the party loses both ways, with
+    // it or without it, or with no ally left at all, whose best is 0.
     const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * BestAllySpeed(allySpeed);
+    const double enemiesWorst = (0.0 * kFactorScale + kFactorOffset) * enemySpeed;
     for (int i = 0; i < kAllyCount; ++i) {
         const double best = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * allySpeed[i];
-        if (allySpeed[i] > 0 && !(best < fastestWorst)) {
+        if (allySpeed[i] > 0 && !(best < fastestWorst) && !(best < enemiesWorst)) {
             shape.allyOffset[shape.activeAllyCount] = i;
             shape.allySpeed[shape.activeAllyCount] = allySpeed[i];
             ++shape.activeAllyCount;

@@ -54,6 +54,8 @@ constexpr double kHuge = 2147483647.0;
 
 const RunCase kRunCases[] = {
     {{60, 50, 40, 30, 20}, 50},
+    {{60, 50, 40, 30, 20}, 80},  // 40 and slower never reach the enemies' worst
+    {{10, 9, 8, 0, 0}, 17},      // nor does anyone
     {{0, 0, 0, 0, 0}, 1},  // nobody can win
     {{1, 0, 0, 0, 0}, 1},
     {{2, 1, 0, 0, 0}, 2},
