@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "engine/initiative.h"
 #include "engine/input_ranges.h"
@@ -48,6 +49,19 @@ TrialShape ShapeOf(const double (&allySpeed)[kAllyCount], double enemySpeed, int
     return shape;
 }
 
+// Every trial won both ways (true) or lost both ways (false) whatever is drawn, or nullopt. The
+// party wins when the enemies' best draw comes below the fastest ally's worst, itself above 0;
+// it loses when ShapeOf leaves no ally to judge against enemies whose worst is above 0. The
+// ends of an estimation's candidate range are such runs.
+std::optional<bool> CertainOutcome(const double (&allySpeed)[kAllyCount], double enemySpeed, const TrialShape& shape) {
+    const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * BestAllySpeed(allySpeed);
+    const double enemiesBest = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * enemySpeed;
+    const double enemiesWorst = (0.0 * kFactorScale + kFactorOffset) * enemySpeed;
+    if (fastestWorst > 0 && enemiesBest < fastestWorst) return true;
+    if (shape.activeAllyCount == 0 && enemiesWorst > 0) return false;
+    return std::nullopt;
+}
+
 }  // namespace
 
 TrialSession::TrialSession(std::mt19937& engine, TrialPath path) : engine_(engine), path_(path) {
@@ -80,6 +94,7 @@ RunCounts TrialSession::Run(const double (&allySpeed)[kAllyCount], double enemyS
 
     const TrialKernel& kernel = *KernelFor(path_);
     const TrialShape shape = ShapeOf(allySpeed, enemySpeed, enemyCount);
+    const std::optional<bool> certain = CertainOutcome(allySpeed, enemySpeed, shape);
     const size_t stride = static_cast<size_t>(shape.stride);
     WinCounts wins;
     int trialsLeft = kTrialsPerRun;
@@ -93,7 +108,8 @@ RunCounts TrialSession::Run(const double (&allySpeed)[kAllyCount], double enemyS
             sequence_->Refill(kernel);
             continue;
         }
-        const WinCounts part = kernel.countWins(sequence_->Next(), trials, shape);
+        const WinCounts part = certain ? WinCounts{*certain ? trials : 0, *certain ? trials : 0}
+                                       : kernel.countWins(sequence_->Next(), trials, shape);
         wins.all += part.all;
         wins.first += part.first;
         sequence_->Take(static_cast<size_t>(trials) * stride);
