@@ -51,10 +51,11 @@ struct Lanes {
     }
 
     static __m256 MaxFloats(__m256 a, __m256 b) { return _mm256_max_ps(a, b); }
+    using Count = Words;
     using Mask = __m256i;
     static Mask FloatGreater(__m256 a, __m256 b) { return reinterpret_cast<Mask>(_mm256_cmp_ps(a, b, _CMP_GT_OQ)); }
     static bool Every(Mask m) { return _mm256_movemask_ps(_mm256_castsi256_ps(m)) == 0xFF; }
-    static __m256i CountWhere(__m256i tally, Mask m) { return _mm256_sub_epi32(tally, m); }
+    static Count CountWhere(Count count, Mask m) { return _mm256_sub_epi32(count, m); }
 };
 
 #include "engine/trials/kernels/x86_kernel_body.h"

@@ -38,10 +38,11 @@ struct Lanes {
     static Reals MaxReal(Reals a, Reals b) { return _mm_max_pd(a, b); }
     static Reals SplatReal(double v) { return _mm_set1_pd(v); }
     static __m128 MaxFloats(__m128 a, __m128 b) { return _mm_max_ps(a, b); }
+    using Count = Words;
     using Mask = __m128i;
     static Mask FloatGreater(__m128 a, __m128 b) { return _mm_castps_si128(_mm_cmpgt_ps(a, b)); }
     static bool Every(Mask m) { return _mm_movemask_ps(_mm_castsi128_ps(m)) == 0xF; }
-    static __m128i CountWhere(__m128i tally, Mask m) { return _mm_sub_epi32(tally, m); }
+    static Count CountWhere(Count count, Mask m) { return _mm_sub_epi32(count, m); }
 };
 
 #include "engine/trials/kernels/x86_kernel_body.h"

@@ -19,7 +19,8 @@
 //   MaxFloats                   the same on as many floats as words
 //   Mask, FloatGreater(a, b)    lane l marked where float a > b (ordered: never for NaN)
 //   Every(mask)                 whether every lane is marked
-//   CountWhere(tally, mask)     the words of `tally` plus 1 in the marked lanes
+//   Count, CountWhere(c, mask)  a count of marked lanes, and c plus those of `mask`: the lanes'
+//                               own counts (Words) or one number (int64_t)
 //
 // The rest is written with the compiler's vector operators, which give the same instructions
 // for every width.
@@ -159,11 +160,11 @@ inline Floats QuickAllyBest(const Output& output, const TrialShape& shape, const
     return ally;
 }
 
-// Wins counted lane by lane while the filter decides, and added up at the end of a call; the
-// trials judged exactly count theirs at once.
+// The wins the filter decides, counted as the width counts best (lane by lane, or a mask's bits
+// at once) and added up at the end of a call; the trials judged exactly count theirs at once.
 struct Tally {
-    Words all;
-    Words first;
+    Lanes::Count all{};
+    Lanes::Count first{};
     WinCounts exact;
 };
 
@@ -197,16 +198,17 @@ inline void Judge(const Output& output, Floats ally, const TrialShape& shape, co
     tally.exact.first += std::popcount(v.first);
 }
 
-inline int64_t SumLanes(Words v) {
-    uint32_t lanes[kWidth];
-    Store(lanes, v);
+inline int64_t Sum(int64_t count) { return count; }
+inline int64_t Sum(Words lanes) {
+    uint32_t counts[kWidth];
+    Store(counts, lanes);
     int64_t sum = 0;
-    for (uint32_t lane : lanes) sum += lane;
+    for (uint32_t count : counts) sum += count;
     return sum;
 }
 
 inline WinCounts Total(const Tally& tally) {
-    return WinCounts{tally.exact.all + SumLanes(tally.all), tally.exact.first + SumLanes(tally.first)};
+    return WinCounts{tally.exact.all + Sum(tally.all), tally.exact.first + Sum(tally.first)};
 }
 
 // kWidth consecutive trials, the lanes reading their words by a gather.
@@ -235,7 +237,7 @@ inline WinCounts CountWinsOf(const uint32_t* words, int trials, const TrialShape
 
     const QuickConstants q = QuickConstantsFor(shape);
 
-    Tally tally{Splat(0), Splat(0), WinCounts{}};
+    Tally tally;
     // A block: each lane's kWidth trials are kStride * kWidth contiguous words, so kWidth rows of
     // kWidth words at a time are turned into columns, and each trial then reads its draws as
     // whole vectors.
