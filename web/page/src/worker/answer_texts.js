@@ -1,6 +1,6 @@
-// The numbers an answer shows, written by the core's own printer (the CLI's, which rounds ties
-// to even where JavaScript's toFixed rounds them up), here beside the core rather than on the
-// page, which has no core of its own.
+// The numbers an answer shows, written by the core's own printer: the CLI's, which rounds a tie
+// to even where JavaScript's number methods round it up. They are written here beside the core,
+// as the page has no core of its own.
 
 const rateTexts = (core, a) => ({
   simulatedShutOut: a.shutOutWins === null ? null : core.formatFixed(a.shutOutWins / 1000, 1),
