@@ -46,9 +46,12 @@ TrialShape ShapeOf(const double (&allySpeed)[kAllyCount], double enemySpeed, int
 
 }  // namespace
 
-TrialSession::TrialSession(std::mt19937& engine, TrialPath path) : engine_(engine), path_(path) {
-    if (!TrialPathSupported(path_) || !TwisterStateUnderstood()) path_ = TrialPath::kPlain;
+TrialPath SessionTrialPath(TrialPath path) {
+    if (!TrialPathSupported(path) || !TwisterStateUnderstood()) return TrialPath::kPlain;
+    return path;
 }
+
+TrialSession::TrialSession(std::mt19937& engine, TrialPath path) : engine_(engine), path_(SessionTrialPath(path)) {}
 
 TrialSession::~TrialSession() { Finish(); }
 
