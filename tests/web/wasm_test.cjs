@@ -50,6 +50,46 @@ const checks = {
     });
   },
 
+  // The runs in stages as the page spreads them over its workers, here done one worker after
+  // another: whatever the workers, the answer estimate or curve gives in one go.
+  stagedAsInOneGo(core) {
+    // Whether three workers get a stretch each, of the first stage at least.
+    const questions = [
+      ['estimate', { allies: [80, 50], firstStrike: null, shutOut: 40, enemies: 3, observed: null, exact: false, seed: 11 },
+       true],
+      ['estimate', { allies: [2], firstStrike: 60, shutOut: null, enemies: 1, observed: null, exact: false, seed: 4 }, false],
+      ['estimate', { allies: [60, 50], firstStrike: 90, shutOut: null, enemies: 1, observed: null, exact: true, seed: 0 },
+       false],
+      ['curve', { allies: [60, 50, 40, 30, 20], enemies: 3, enemySpeeds: [80, 30, 30], vary: 2, from: 20, to: 40,
+                  simulate: true, seed: 5, observed: null }, true],
+      ['curve', { allies: [60], enemies: 10, enemySpeeds: [], vary: 0, from: null, to: null, simulate: true, seed: 5,
+                  observed: null }, false],
+    ];
+    for (const [question, request, split] of questions) {
+      const inOneGo = core[question](request);
+      for (const workers of [1, 3]) {
+        const counts = [];
+        let widest = 0;
+        for (;;) {
+          const stage = core.simulationStage(question, request, counts);
+          if (stage.finished) break;
+          const stretches = core.splitRuns(stage.draws, workers);
+          widest = Math.max(widest, stretches.length);
+          const parts = stretches.map(({ first, end }) => {
+            let told = 0;
+            const part = core.runStretch(question, request, counts, first, end, (done) => { told = done; });
+            assert.equal(told, end - first);
+            return part;
+          });
+          counts.push(...parts.flat());
+        }
+        if (split) assert.equal(widest, workers);
+        assert.deepEqual(core.finishSimulation(question, request, counts, 'en'), inOneGo,
+                         `${question} ${JSON.stringify(request)} on ${workers}`);
+      }
+    }
+  },
+
   // %.1f, %.4f and %.10f of doubles of every kind, as the native std::to_chars writes them.
   fixedPoint(core) {
     const values = [0, -0, 0.05, 51.25, 73.45, 99.95, 2.5, 1e23, 5e-324, 1 / 3, 100, 84.40277777777777];

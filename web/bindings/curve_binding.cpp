@@ -8,6 +8,7 @@
 #include "analysis/percent_text.h"
 #include "engine/trials/trial_path.h"
 #include "web/bindings/js_values.h"
+#include "web/bindings/question_values.h"
 
 namespace kestavel::web {
 
@@ -59,7 +60,7 @@ CurveAnswerValue CurveAnswerValueOf(const analysis::CurveAnswer& r) {
     return v;
 }
 
-val Curve(const CurveRequestValue& in) {
+analysis::CurveRequest RequestOf(const CurveRequestValue& in) {
     std::optional<BinomialCount> observed;
     if (!in.observed.isNull() && !in.observed.isUndefined()) {
         observed = BinomialCount{static_cast<int64_t>(in.observed["successes"].as<double>()),
@@ -75,10 +76,18 @@ val Curve(const CurveRequestValue& in) {
                                    .seed = in.seed,
                                    .observed = observed};
     if (!request.listed.empty()) request.enemies = static_cast<int32_t>(request.listed.size());
-    return OutcomeValue(analysis::AnswerCurve(request), CurveAnswerValueOf);
+    return request;
 }
 
+val Curve(const CurveRequestValue& in) { return CurveOutcomeValue(analysis::AnswerCurve(RequestOf(in))); }
+
 }  // namespace
+
+analysis::CurveRequest CurveRequestOf(const val& request) { return RequestOf(request.as<CurveRequestValue>()); }
+
+val CurveOutcomeValue(const analysis::Outcome<analysis::CurveAnswer>& outcome) {
+    return OutcomeValue(outcome, CurveAnswerValueOf);
+}
 
 EMSCRIPTEN_BINDINGS(kestavel_curve) {
     emscripten::value_object<CurveRequestValue>("CurveRequest")

@@ -10,6 +10,7 @@
 #include "engine/run_counts.h"
 #include "engine/trials/trial_path.h"
 #include "web/bindings/js_values.h"
+#include "web/bindings/question_values.h"
 
 namespace kestavel::web {
 
@@ -115,23 +116,31 @@ EstimateAnswerValue EstimateAnswerValueOf(const analysis::EstimateAnswer& r) {
     return v;
 }
 
-val Estimate(const EstimateRequestValue& in) {
+analysis::EstimateRequest RequestOf(const EstimateRequestValue& in) {
     std::optional<BinomialCount> observed;
     if (!in.observed.isNull() && !in.observed.isUndefined()) {
         observed = BinomialCount{static_cast<int64_t>(in.observed["successes"].as<double>()),
                                  static_cast<int64_t>(in.observed["encounters"].as<double>())};
     }
-    const analysis::EstimateRequest request{.allies = IntsOf(in.allies),
+    analysis::EstimateRequest request{.allies = IntsOf(in.allies),
                                             .firstStrike = OptionalIntOf(in.firstStrike),
                                             .shutOut = OptionalIntOf(in.shutOut),
                                             .enemies = in.enemies,
                                             .observed = observed,
                                             .exact = in.exact,
                                             .seed = in.seed};
-    return OutcomeValue(analysis::AnswerEstimate(request), EstimateAnswerValueOf);
+    return request;
 }
 
+val Estimate(const EstimateRequestValue& in) { return EstimateOutcomeValue(analysis::AnswerEstimate(RequestOf(in))); }
+
 }  // namespace
+
+analysis::EstimateRequest EstimateRequestOf(const val& request) { return RequestOf(request.as<EstimateRequestValue>()); }
+
+val EstimateOutcomeValue(const analysis::Outcome<analysis::EstimateAnswer>& outcome) {
+    return OutcomeValue(outcome, EstimateAnswerValueOf);
+}
 
 EMSCRIPTEN_BINDINGS(kestavel_estimate) {
     emscripten::value_object<EstimateRequestValue>("EstimateRequest")

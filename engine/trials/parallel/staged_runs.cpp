@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "engine/trials/jump/twister_jump.h"
+#include "engine/trials/trial_session.h"
 
 namespace kestavel {
 
@@ -41,6 +42,18 @@ std::vector<RunCounts> RunStretchFromSeed(const PlacedStage& stage, uint32_t see
     part.runs.assign(stage.plan.runs.begin() + static_cast<std::ptrdiff_t>(stretch.first),
                      stage.plan.runs.begin() + static_cast<std::ptrdiff_t>(stretch.end));
     return RunInParallel(part, engine, Parallelism{1}, afterEachRun);
+}
+
+void NameRunPaths(const RunStages& stages, std::span<RunCounts> counts) {
+    const TrialPath sessionPath = SessionTrialPath();
+    size_t counted = 0;
+    while (counted < counts.size()) {
+        const std::optional<RunPlan> plan = stages.StageAfter(counts.first(counted));
+        if (!plan || plan->runs.empty()) return;
+        for (size_t i = 0; i < plan->runs.size() && counted < counts.size(); ++i, ++counted) {
+            counts[counted].path = plan->runs[i].listed.empty() ? sessionPath : TrialPath::kPlain;
+        }
+    }
 }
 
 std::vector<RunCounts> RunEveryStage(const RunStages& stages, std::mt19937& engine, const Parallelism& parallelism,

@@ -58,6 +58,10 @@ std::optional<PlacedStage> PlaceStageAfter(const RunStages& stages, std::span<co
 std::vector<RunCounts> RunStretchFromSeed(const PlacedStage& stage, uint32_t seed, RunStretch stretch,
                                           const RunsDoneProgress& afterEachRun = {});
 
+// Counts done elsewhere, by a build like this one, given the path each run takes here: the fast
+// path of a trial session, or the plain loop for a listed group's runs (RunInParallel's choice).
+void NameRunPaths(const RunStages& stages, std::span<RunCounts> counts);
+
 // Asked as each stage starts (0 first), with its runs: what to tell of its runs done.
 using StageProgress = std::function<RunsDoneProgress(size_t stage, const RunPlan& runs)>;
 
