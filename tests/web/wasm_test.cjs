@@ -1,12 +1,15 @@
 // The core as WebAssembly under Node, held to the native build: what differs there is the
 // standard library (libc++ 13), so the twister's state form (the fast portable path must run
 // and give the plain loop's counts) and the number formatting (our own printer in place of
-// std::to_chars). Usage: node wasm_test.cjs MODULE.cjs NATIVE_CLI FIXED_POINT_TABLE ROSTER
+// std::to_chars). Usage: node wasm_test.cjs MODULE.cjs NATIVE_CLI FIXED_POINT_TABLE ROSTER [PATH],
+// PATH the trial path the module must take: portable (the default), or simd128 for the module
+// built for 128-bit vectors, whose single-precision filter must fall back to double exactly as
+// on x86.
 'use strict';
 const assert = require('node:assert/strict');
 const { execFileSync } = require('node:child_process');
 const fs = require('node:fs');
-const [moduleFile, cli, fixedPointTable, rosterFile] = process.argv.slice(2);
+const [moduleFile, cli, fixedPointTable, rosterFile, fastPath = 'portable'] = process.argv.slice(2);
 
 // The native CLI's JSON, on the trial path named (the fastest when none is).
 const cliJson = (args, path) => {
@@ -20,34 +23,48 @@ const cliText = (args) => execFileSync(cli, ['--lang', 'ja', ...args], { encodin
 const closeTo = (got, want, what) => assert.ok(Math.abs(got - want) <= 1e-9, `${what}: ${got} against ${want}`);
 
 const checks = {
-  // Every fast path's counts are the plain loop's; here the portable one must be taken, which it
-  // is only when the state text of libc++'s engine is understood.
+  // Every fast path's counts are the plain loop's; here the module's fast one must be taken,
+  // which it is only when the state text of libc++'s engine is understood. Equal speeds make
+  // near-ties, which the vector paths judge again in double.
   twisterStateForms(core) {
-    for (const seed of [1, 7, 4294967295]) {
-      const args = ['rate', '--allies', '60,50,40,30,20', '--enemy-speed', '50', '--enemies', '2', '--seed', `${seed}`];
-      const want = cliJson(args, 'plain');
-      const { answer } = core.rate({ allies: [60, 50, 40, 30, 20], enemySpeed: 50, enemies: 2, enemySpeeds: [],
-                                     simulate: true, exact: false, seed });
-      assert.equal(answer.trialPath, 'portable');
-      assert.equal(answer.shutOutWins, want.shutOutWins, `seed ${seed}`);
-      assert.equal(answer.firstStrikeWins, want.firstStrikeWins, `seed ${seed}`);
+    const shapes = [[[60, 50, 40, 30, 20], 50, 2], [[119, 100, 90, 80, 70], 119, 9], [[7], 7, 1]];
+    for (const [allies, enemySpeed, enemies] of shapes) {
+      for (const seed of [1, 7, 4294967295]) {
+        const args = ['rate', '--allies', allies.join(','), '--enemy-speed', `${enemySpeed}`, '--enemies', `${enemies}`,
+                      '--seed', `${seed}`];
+        const want = cliJson(args, 'plain');
+        const { answer } = core.rate({ allies, enemySpeed, enemies, enemySpeeds: [], simulate: true, exact: false, seed });
+        assert.equal(answer.trialPath, fastPath);
+        assert.equal(answer.shutOutWins, want.shutOutWins, `${args}`);
+        assert.equal(answer.firstStrikeWins, want.firstStrikeWins, `${args}`);
+      }
     }
     // A whole estimation: one engine through every candidate's run.
     const want = cliJson(['estimate', '--shut-out', '40', '--enemies', '3', '--allies', '80,50', '--seed', '11'], 'plain');
     const { answer } = core.estimate({ allies: [80, 50], firstStrike: null, shutOut: 40, enemies: 3, observed: null,
                                        exact: false, seed: 11 });
-    assert.equal(answer.trialPath, 'portable');
+    assert.equal(answer.trialPath, fastPath);
     assert.equal(answer.bestSpeed, want.bestSpeed);
     assert.deepEqual(answer.rows, want.rows);
-    const curve = core.curve({ allies: [60, 50, 40, 30, 20], enemies: 1, enemySpeeds: [80, 30, 30], vary: 2, from: 20,
-                               to: 40, simulate: true, seed: 5, observed: null }).answer;
-    const wantCurve = cliJson(['curve', '--allies', '60,50,40,30,20', '--enemy-speeds', '80,30,30', '--vary', '2',
-                               '--from', '20', '--to', '40', '--simulate', '--seed', '5'], 'plain');
-    curve.points.forEach((p, i) => {
-      assert.equal(p.simulatedFirstStrikeRate, wantCurve.points[i].simulatedFirstStrikeRate, `speed ${p.speed}`);
-      assert.equal(p.simulatedShutOutRate, wantCurve.points[i].simulatedShutOutRate, `speed ${p.speed}`);
-      closeTo(p.exactShutOutRate, wantCurve.points[i].exactShutOutRate, `speed ${p.speed}`);
-    });
+    // Curves of a listed group (the plain mixed loop) and of enemies alike (the fast path).
+    const curves = [
+      [{ allies: [60, 50, 40, 30, 20], enemies: 1, enemySpeeds: [80, 30, 30], vary: 2, from: 20, to: 40, simulate: true,
+         seed: 5, observed: null }, ['--enemy-speeds', '80,30,30', '--vary', '2', '--from', '20', '--to', '40'], 'plain'],
+      [{ allies: [60, 50, 40, 30, 20], enemies: 4, enemySpeeds: [], vary: 0, from: 45, to: 62, simulate: true, seed: 9,
+         observed: null }, ['--enemies', '4', '--from', '45', '--to', '62'], fastPath],
+    ];
+    for (const [request, args, path] of curves) {
+      const curve = core.curve(request).answer;
+      const wantCurve = cliJson(['curve', '--allies', '60,50,40,30,20', ...args, '--simulate', '--seed', `${request.seed}`],
+                                'plain');
+      assert.equal(curve.trialPath, path);
+      assert.equal(curve.points.length, wantCurve.points.length);
+      curve.points.forEach((p, i) => {
+        assert.equal(p.simulatedFirstStrikeRate, wantCurve.points[i].simulatedFirstStrikeRate, `${args} ${p.speed}`);
+        assert.equal(p.simulatedShutOutRate, wantCurve.points[i].simulatedShutOutRate, `${args} ${p.speed}`);
+        closeTo(p.exactShutOutRate, wantCurve.points[i].exactShutOutRate, `${args} ${p.speed}`);
+      });
+    }
   },
 
   // The runs in stages as the page spreads them over its workers, here done one worker after
