@@ -13,6 +13,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <memory>
@@ -119,10 +120,11 @@ val SplitStage(const val& draws, const val& workers) {
     }
     const int64_t workerCount = WholeNumberOf(workers, "workers");
     if (workerCount < 1) Refuse("workers: 1 or more");
-    // Every stretch but the first stage's first starts with a jump: the same share each, but for
-    // about a jump's time.
+    // The threads' split: the first stretch a jump's worth longer, as its thread needs none. A
+    // worker jumps for it too but at the sequence's start, which costs it about one jump's time.
+    const auto threads = static_cast<int32_t>(std::min<int64_t>(workerCount, 1 << 16));
     val stretches = val::array();
-    for (const RunStretch& s : SplitRuns(within, static_cast<int32_t>(std::min<int64_t>(workerCount, 1 << 16)), kJumpCostInDraws)) {
+    for (const RunStretch& s : SplitRuns(within, threads, kJumpCostInDraws)) {
         val stretch = val::object();
         stretch.set("first", static_cast<double>(s.first));
         stretch.set("end", static_cast<double>(s.end));
