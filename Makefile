@@ -62,7 +62,7 @@ bench: deps-all native windows web
 
 # The release for players: build/dist/kestavel-VERSION-windows-x64.zip, the same bytes on every
 # build of one commit.
-dist: deps-windows windows
+dist: deps-windows deps-web windows web
 	python3 scripts/make-dist.py
 
 deps-native:

@@ -7,22 +7,23 @@
 #include <variant>
 #include <vector>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/command_line/command_line.h"
 #include "cli/command_line/usage_error.h"
 #include "cli/exit_status.h"
 #include "cli/output/chart_file.h"
 #include "cli/output/output.h"
-#include "cli/output/terminal_text.h"
+#include "report/text/shown_text.h"
 #include "cli/platform/console.h"
+#include "cli/platform/system_language.h"
 #include "cli/questions/progress_on_line.h"
 #include "cli/questions/roster_file.h"
-#include "cli/render/curve_svg.h"
-#include "cli/render/text/refusal_text.h"
-#include "cli/render/result_csv.h"
-#include "cli/render/result_json.h"
-#include "cli/render/text/result_text.h"
-#include "cli/render/text/roster_text.h"
+#include "report/curve_svg.h"
+#include "report/text/refusal_text.h"
+#include "report/result_csv.h"
+#include "report/result_json.h"
+#include "report/text/result_text.h"
+#include "report/text/roster_text.h"
 #include "engine/trials/trial_path.h"
 
 #ifdef _WIN32
@@ -30,6 +31,34 @@
 #endif
 
 namespace kestavel::cli {
+
+using report::Say;
+using report::UseLanguage;
+using report::ShownArgument;
+using report::RefusalText;
+using report::EstimateNotes;
+using report::Note;
+using report::RosterDiagnostics;
+using report::LineDiagnostic;
+using report::RosterRowsText;
+using report::RosterDiagnosticsText;
+using report::RosterEncodingText;
+using report::RateText;
+using report::EstimateText;
+using report::CurveText;
+using report::NeedText;
+using report::RateJson;
+using report::EstimateJson;
+using report::CurveJson;
+using report::NeedJson;
+using report::RosterJson;
+using report::ErrorJson;
+using report::JsonText;
+using report::RateCsv;
+using report::EstimateCsv;
+using report::CurveCsv;
+using report::NeedCsv;
+using report::CurveSvg;
 
 namespace {
 
@@ -53,6 +82,7 @@ std::string JsonTextOf(const Result& result) {
 }
 
 std::string RosterRows(const RosterRun& run) { return RosterRowsText(run.answer); }
+nlohmann::ordered_json RosterRunJson(const RosterRun& run) { return RosterJson(run.file, run.answer, run.readError); }
 
 // Each command's output formats, text first: a new format is a row in the table of every
 // command that offers it (and a flag in its subcommand).
@@ -79,7 +109,7 @@ constexpr Renderer<analysis::NeedAnswer> kNeedRenderers[] = {
 };
 constexpr Renderer<RosterRun> kRosterRenderers[] = {
     {Format::kText, RosterRows},
-    {Format::kJson, JsonTextOf<RosterRun, RosterJson>},
+    {Format::kJson, JsonTextOf<RosterRun, RosterRunJson>},
 };
 
 // A format the table lacks is one the command's options cannot ask for; it is shown as text.
@@ -117,7 +147,9 @@ int Estimate(const CommandLine& line) {
     const analysis::Outcome<analysis::EstimateAnswer> outcome = analysis::AnswerEstimate(request);
     progressLine.Clear();
     // The notes are for whoever runs it, whatever the format: on stderr, before the result.
-    if (const auto* answer = std::get_if<analysis::EstimateAnswer>(&outcome)) WriteErrorText(NotesText(EstimateNotes(*answer)));
+    if (const auto* answer = std::get_if<analysis::EstimateAnswer>(&outcome)) {
+        for (const Note& note : EstimateNotes(*answer)) WriteError(Say("note.prefix") + note.message);
+    }
     return Emit(line, outcome, kEstimateRenderers);
 }
 
@@ -161,6 +193,8 @@ bool TrialPathOverrideFollowed() {
 }
 
 int Run(int argc, char** argv) {
+    // --lang, when given, changes it while the command line is read.
+    UseLanguage(SystemLanguage());
     std::variant<CommandLine, int> parsed = 0;
     try {
         parsed = ParseCommandLine(argc, argv);

@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Packs the release for players: build/dist/kestavel-VERSION-windows-x64.zip.
 
-Usage: scripts/make-dist.py [--windows-build DIR] [--out DIR]
+Usage: scripts/make-dist.py [--windows-build DIR] [--web-build DIR] [--out DIR]
 
 The version is the one in CMakeLists.txt. Two runs on the same commit give the same bytes: the
 entries keep a fixed order, fixed permissions and one timestamp, that of the commit
@@ -63,6 +63,7 @@ def read(path):
 def main():
     parser = argparse.ArgumentParser(description="Packs the release zip for players.")
     parser.add_argument("--windows-build", default=os.path.join(ROOT, "build", "windows"))
+    parser.add_argument("--web-build", default=os.path.join(ROOT, "build", "web"))
     parser.add_argument("--out", default=os.path.join(ROOT, "build", "dist"))
     args = parser.parse_args()
 
@@ -72,10 +73,14 @@ def main():
     for name, made_by in programs:
         if not os.path.isfile(os.path.join(args.windows_build, name)):
             sys.exit(f"make dist: {os.path.join(args.windows_build, name)} is missing; {made_by} makes it")
+    page = os.path.join(args.web_build, "kestavel.html")
+    if not os.path.isfile(page):
+        sys.exit(f"make dist: {page} is missing; the page's one-file build ('make web') makes it")
 
-    # In the order a player reads the folder: the programs, the example, the guide, the JSON and
+    # In the order a player reads the folder: the programs and the page, the example, the guide, the JSON and
     # CSV keys (where kestavel-cli's --help points, the same path as in the source), the licence.
     entries = [(name, read(os.path.join(args.windows_build, name)), 0o755) for name, _ in programs]
+    entries += [("kestavel.html", read(page), 0o644)]
     entries += [("speed.txt", with_crlf(read(os.path.join(ROOT, "examples", "speed.txt"))), 0o644),
                 ("README-ja.txt", players_guide(version), 0o644),
                 ("docs/cli-json.md", with_crlf(read(os.path.join(ROOT, "docs", "cli-json.md"))), 0o644),

@@ -69,8 +69,8 @@ const row = (what, f) => console.log(`${what.padEnd(46)} ${f.cpu.toFixed(1).padS
   let answer;
   for (const [file, label] of [['kestavel-core-node.cjs', 'wasm scalar'], ['kestavel-core-simd-node.cjs', 'wasm simd128']]) {
     const core = await require(path.resolve(nodeDir, file))();
-    const trialPath = core.estimate(request).answer.trialPath;
-    const oneWorker = measure(() => core.estimate(request));
+    const trialPath = core.estimate(request, 'en').answer.trialPath;
+    const oneWorker = measure(() => core.estimate(request, 'en'));
     row(`${label} (${trialPath}), one worker`, oneWorker);
     const stretched = measure(() => staged(core, stretches));
     row(`${label} (${trialPath}), ${stretches} stretches in turn`, stretched);

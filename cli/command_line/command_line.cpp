@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/command_line/help_format.h"
 #include "cli/command_line/program_options.h"
 #include "cli/command_line/subcommand.h"
@@ -13,9 +13,12 @@
 #include "cli/command_line/usage_error.h"
 #include "cli/exit_status.h"
 #include "cli/output/output.h"
-#include "cli/output/terminal_text.h"
+#include "report/text/shown_text.h"
 
 namespace kestavel::cli {
+
+using report::Say;
+using report::ShownArgument;
 
 namespace {
 

@@ -2,10 +2,12 @@
 
 #include <memory>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/output/progress_line.h"
 
 namespace kestavel::cli {
+
+using report::Say;
 
 namespace {
 

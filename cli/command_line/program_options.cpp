@@ -4,11 +4,16 @@
 #include <string_view>
 #include <utility>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/output/output.h"
-#include "cli/output/terminal_text.h"
+#include "report/text/shown_text.h"
 
 namespace kestavel::cli {
+
+using report::Say;
+using report::UseLanguage;
+using report::LanguageNamed;
+using report::ShownArgument;
 
 namespace {
 

@@ -3,12 +3,15 @@
 #include <algorithm>
 #include <limits>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/command_line/usage_error.h"
-#include "cli/output/terminal_text.h"
+#include "report/text/shown_text.h"
 #include "engine/trial_limits.h"
 
 namespace kestavel::cli {
+
+using report::Say;
+using report::ShownArgument;
 
 std::optional<int64_t> ReadStrictInteger(const std::string& text, int64_t min, int64_t max) {
     size_t i = 0;

@@ -1,8 +1,10 @@
 #include "cli/command_line/subcommand.h"
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 
 namespace kestavel::cli {
+
+using report::Say;
 
 const Valued& Subcommand::Value(const std::string& name, const char* form, const std::string& help, bool required) {
     Valued& v = values_.emplace_back();

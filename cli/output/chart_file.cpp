@@ -4,14 +4,17 @@
 #include <filesystem>
 #include <fstream>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/exit_status.h"
 #include "cli/output/output.h"
-#include "cli/output/terminal_text.h"
+#include "report/text/shown_text.h"
 #include "cli/platform/file_path.h"
 #include "cli/platform/system_error_text.h"
 
 namespace kestavel::cli {
+
+using report::Say;
+using report::ShownArgument;
 
 namespace {
 

@@ -2,11 +2,13 @@
 
 #include <cstdio>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/exit_status.h"
 #include "cli/platform/console.h"
 
 namespace kestavel::cli {
+
+using report::Say;
 
 namespace {
 

@@ -7,10 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "report/text/code_page.h"
+
 namespace kestavel::cli {
 
-// The UTF-8 of `cp932`, or nothing when some byte of it is not valid code page 932.
-std::optional<std::string> Utf8FromCp932(std::string_view cp932);
+using report::Utf8FromCp932;
 
 // The code page 932 of `utf8`, or nothing when some character has no code page 932 form.
 std::optional<std::string> Cp932FromUtf8(std::string_view utf8);

@@ -42,14 +42,15 @@ private:
 
 }  // namespace
 
-std::optional<std::string> Utf8FromCp932(std::string_view cp932) {
-    static Converter converter("UTF-8", "CP932");
-    return converter.Convert(cp932);
-}
-
 std::optional<std::string> Cp932FromUtf8(std::string_view utf8) {
     static Converter converter("CP932", "UTF-8");
     return converter.Convert(utf8);
 }
 
 }  // namespace kestavel::cli
+
+// The wording's reading of roster texts, from the same tables.
+std::optional<std::string> kestavel::report::Utf8FromCp932(std::string_view cp932) {
+    static cli::Converter converter("UTF-8", "CP932");
+    return converter.Convert(cp932);
+}

@@ -22,12 +22,6 @@ std::optional<std::wstring> WideFrom(UINT codePage, std::string_view text) {
 
 }  // namespace
 
-std::optional<std::string> Utf8FromCp932(std::string_view cp932) {
-    const std::optional<std::wstring> wide = WideFrom(kCodePage932, cp932);
-    if (!wide) return std::nullopt;
-    return Utf8FromWide(*wide);
-}
-
 std::optional<std::string> Cp932FromUtf8(std::string_view utf8) {
     const std::optional<std::wstring> wide = WideFrom(CP_UTF8, utf8);
     if (!wide) return std::nullopt;
@@ -62,3 +56,10 @@ std::wstring WideFromUtf8(std::string_view utf8) {
 }
 
 }  // namespace kestavel::cli
+
+// The wording's reading of roster texts, from the same tables.
+std::optional<std::string> kestavel::report::Utf8FromCp932(std::string_view cp932) {
+    const std::optional<std::wstring> wide = cli::WideFrom(cli::kCodePage932, cp932);
+    if (!wide) return std::nullopt;
+    return cli::Utf8FromWide(*wide);
+}

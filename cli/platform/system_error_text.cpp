@@ -2,9 +2,11 @@
 
 #include <cerrno>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 
 namespace kestavel::cli {
+
+using report::Say;
 
 std::string SystemErrorText(int error) {
     switch (error) {

@@ -5,6 +5,8 @@
 
 namespace kestavel::cli {
 
+using report::Language;
+
 Language SystemLanguage() {
     // The order in which the C library chooses the messages' locale; "C" and "POSIX" are English.
     for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {

@@ -5,11 +5,13 @@
 #include <fstream>
 #include <iostream>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/platform/file_path.h"
 #include "cli/platform/system_error_text.h"
 
 namespace kestavel::cli {
+
+using report::Say;
 
 namespace {
 

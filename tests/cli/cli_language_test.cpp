@@ -43,11 +43,12 @@ std::vector<std::string> Directives(const std::string& text) {
     return found;
 }
 
-// Every key the sources of kestavel-cli look up: each is a literal at its Say().
+// Every key the sources of kestavel-cli and its wording look up: each is a literal at its Say().
 std::set<std::string> KeysTheSourcesUse() {
     const std::string lookup = "Say(\"";
     std::set<std::string> keys;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(KESTAVEL_SOURCE_DIR) + "/cli")) {
+    for (const char* folder : {"/cli", "/report"}) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(KESTAVEL_SOURCE_DIR) + folder)) {
         if (!entry.is_regular_file()) continue;
         std::ifstream file(entry.path());
         const std::string text((std::istreambuf_iterator<char>(file)), {});
@@ -57,6 +58,7 @@ std::set<std::string> KeysTheSourcesUse() {
             if (close == std::string::npos) break;
             keys.insert(text.substr(at, close - at));
         }
+    }
     }
     return keys;
 }
@@ -86,7 +88,7 @@ TEST(CliCatalogue, BothLanguagesHoldEveryTextTheSourcesUseWithTheSameValues) {
         EXPECT_EQ(std::count(directives.begin(), directives.end(), "?"), 0) << key << ": a lone %";
         // No kana, kanji or full-width form (UTF-8 lead bytes E3 to EF) in an English text.
         EXPECT_TRUE(std::none_of(en.begin(), en.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xE3; })) << key;
-        EXPECT_TRUE(used.count(key)) << key << " is used nowhere in cli/";
+        EXPECT_TRUE(used.count(key)) << key << " is used nowhere in cli/ or report/";
     }
     for (const auto& [key, text] : japanese.items()) EXPECT_TRUE(english.contains(key)) << key << " is not in en.json";
     for (const std::string& key : used) EXPECT_TRUE(english.contains(key)) << key << " is in no catalogue";

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The release zip as a player gets it: built twice (the bytes must agree), checked entry by entry,
 # unpacked into an empty folder, and both programs run from there under Wine.
-# Usage: tests/e2e/run-dist.sh [windows build folder]   (default build/windows)
+# Usage: tests/e2e/run-dist.sh [windows build folder] [web build folder]
+#        (default build/windows and build/web)
 # Exit status 0 passed, 1 failed, 77 skipped (no kestavel-cli.exe in the build yet).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 build=${1:-$root/build/windows}
+web=${2:-$root/build/web}
 driver=$build/kestavel_e2e_driver.exe
 VERDICT_PREFIX="DIST FAIL"
 . "$root/tests/e2e/verdicts.sh"
@@ -17,6 +19,7 @@ if [ ! -f "$build/kestavel-cli.exe" ]; then
 fi
 [ -f "$build/kestavel.exe" ] || fail_now "$build/kestavel.exe is missing; 'make windows' builds it"
 [ -f "$driver" ] || fail_now "$driver is missing; 'make windows' builds it"
+[ -f "$web/kestavel.html" ] || fail_now "$web/kestavel.html is missing; 'make web' builds it"
 
 work=$(mktemp -d /tmp/kestavel-dist.XXXXXX)
 . "$root/scripts/lib/headless-wine.sh"
@@ -24,7 +27,7 @@ trap 'end_headless_run "$work"' EXIT
 
 # Two builds, the same bytes.
 for run in first second; do
-  python3 "$root/scripts/make-dist.py" --windows-build "$build" --out "$work/$run" >"$work/$run.log" 2>&1 ||
+  python3 "$root/scripts/make-dist.py" --windows-build "$build" --web-build "$web" --out "$work/$run" >"$work/$run.log" 2>&1 ||
     fail_now "make-dist.py failed: $(cat "$work/$run.log")"
 done
 zip=$(cat "$work/first.log")
@@ -34,20 +37,21 @@ cmp -s "$zip" "$work/second/$name" || fail "two builds of the zip differ"
 
 # The entries, their bytes and the guide's form; then the zip unpacked into an empty folder.
 mkdir "$work/unpacked"
-python3 - "$zip" "$build" "$root" "$work/unpacked" <<'PY' || fail "the zip's contents (listed above)"
+python3 - "$zip" "$build" "$root" "$work/unpacked" "$web" <<'PY' || fail "the zip's contents (listed above)"
 import os, re, sys, zipfile
-zip_path, build, root, unpacked = sys.argv[1:]
+zip_path, build, root, unpacked, web = sys.argv[1:]
 problems = []
 version = re.fullmatch(r"kestavel-(\d+\.\d+\.\d+)-windows-x64\.zip", os.path.basename(zip_path))
 if not version:
     problems.append(f"zip name {os.path.basename(zip_path)}")
 with zipfile.ZipFile(zip_path) as archive:
     names = archive.namelist()
-    expected = ["kestavel.exe", "kestavel-cli.exe", "speed.txt", "README-ja.txt", "docs/cli-json.md", "LICENSE"]
+    expected = ["kestavel.exe", "kestavel-cli.exe", "kestavel.html", "speed.txt", "README-ja.txt", "docs/cli-json.md", "LICENSE"]
     if names != expected:
         problems.append(f"entries {names}, expected {expected}")
     same = {"kestavel.exe": os.path.join(build, "kestavel.exe"),
             "kestavel-cli.exe": os.path.join(build, "kestavel-cli.exe"),
+            "kestavel.html": os.path.join(web, "kestavel.html"),
             "LICENSE": os.path.join(root, "LICENSE")}
     for entry, source in same.items():
         if entry in names and archive.read(entry) != open(source, "rb").read():

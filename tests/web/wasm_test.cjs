@@ -7,7 +7,7 @@
 // on x86.
 'use strict';
 const assert = require('node:assert/strict');
-const { execFileSync } = require('node:child_process');
+const { execFileSync, spawnSync } = require('node:child_process');
 const fs = require('node:fs');
 const [moduleFile, cli, fixedPointTable, rosterFile, fastPath = 'portable'] = process.argv.slice(2);
 
@@ -19,7 +19,20 @@ const cliJson = (args, path) => {
   return JSON.parse(execFileSync(cli, [...args, '--json'], { env }));
 };
 // In Japanese, whose lines end each percent with the full-width sign the window writes.
-const cliText = (args) => execFileSync(cli, ['--lang', 'ja', ...args], { encoding: 'utf8' });
+// On the path the wasm build takes, which the JSON names.
+const cliRun = (args, lang) => spawnSync(cli, ['--lang', lang, ...args],
+                                         { encoding: 'utf8', env: { ...process.env, KESTAVEL_TRIAL_PATH: 'portable' } });
+const cliOut = (args, lang) => cliRun(args, lang).stdout;
+// An output of this module as the CLI writes it on the portable path, which is all it names
+// otherwise: no native program has the simd128 path.
+const asOnPortable = (output) => output && output.replaceAll(`"trialPath": "${fastPath}"`, '"trialPath": "portable"');
+// Markup, an escape sequence, bytes that start no character of code page 932, a blank field.
+const hostileRoster = `${require('node:os').tmpdir()}/kestavel-wasm-hostile-${process.pid}.txt`;
+fs.writeFileSync(hostileRoster, Buffer.concat([
+  Buffer.from('森 <img src=x onerror=alert(1)> 40\n草原 \x1b[31mred 55\n', 'latin1'),
+  Buffer.from([0x80, 0x20, 0x41, 0xa0, 0x20, 0x33, 0x30, 0x0a, 0x81, 0x20, 0x20, 0x37, 0x0a]),
+]));
+process.on('exit', () => fs.rmSync(hostileRoster, { force: true }));
 const closeTo = (got, want, what) => assert.ok(Math.abs(got - want) <= 1e-9, `${what}: ${got} against ${want}`);
 
 const checks = {
@@ -33,7 +46,8 @@ const checks = {
         const args = ['rate', '--allies', allies.join(','), '--enemy-speed', `${enemySpeed}`, '--enemies', `${enemies}`,
                       '--seed', `${seed}`];
         const want = cliJson(args, 'plain');
-        const { answer } = core.rate({ allies, enemySpeed, enemies, enemySpeeds: [], simulate: true, exact: false, seed });
+        const { answer } = core.rate({ allies, enemySpeed, enemies, enemySpeeds: [], simulate: true, exact: false, seed },
+                                     'en');
         assert.equal(answer.trialPath, fastPath);
         assert.equal(answer.shutOutWins, want.shutOutWins, `${args}`);
         assert.equal(answer.firstStrikeWins, want.firstStrikeWins, `${args}`);
@@ -42,7 +56,7 @@ const checks = {
     // A whole estimation: one engine through every candidate's run.
     const want = cliJson(['estimate', '--shut-out', '40', '--enemies', '3', '--allies', '80,50', '--seed', '11'], 'plain');
     const { answer } = core.estimate({ allies: [80, 50], firstStrike: null, shutOut: 40, enemies: 3, observed: null,
-                                       exact: false, seed: 11 });
+                                       exact: false, seed: 11 }, 'en');
     assert.equal(answer.trialPath, fastPath);
     assert.equal(answer.bestSpeed, want.bestSpeed);
     assert.deepEqual(answer.rows, want.rows);
@@ -54,7 +68,7 @@ const checks = {
          observed: null }, ['--enemies', '4', '--from', '45', '--to', '62'], fastPath],
     ];
     for (const [request, args, path] of curves) {
-      const curve = core.curve(request).answer;
+      const curve = core.curve(request, 'en').answer;
       const wantCurve = cliJson(['curve', '--allies', '60,50,40,30,20', ...args, '--simulate', '--seed', `${request.seed}`],
                                 'plain');
       assert.equal(curve.trialPath, path);
@@ -83,8 +97,8 @@ const checks = {
                   observed: null }, false],
     ];
     for (const [question, request, split] of questions) {
-      const inOneGo = core[question](request);
-      for (const workers of [1, 3]) {
+      for (const [workers, lang] of [[1, 'ja'], [3, 'en']]) {
+        const inOneGo = core[question](request, lang);
         const counts = [];
         let widest = 0;
         for (;;) {
@@ -101,7 +115,7 @@ const checks = {
           counts.push(...parts.flat());
         }
         if (split) assert.equal(widest, workers);
-        assert.deepEqual(core.finishSimulation(question, request, counts, 'en'), inOneGo,
+        assert.deepEqual(core.finishSimulation(question, request, counts, lang), inOneGo,
                          `${question} ${JSON.stringify(request)} on ${workers}`);
       }
     }
@@ -127,49 +141,61 @@ const checks = {
     });
   },
 
-  // The answers' numbers are the CLI's JSON numbers, and texts written from them its text.
-  questionsAsTheCli(core) {
-    const rate = core.rate({ allies: [60, 50, 40, 30, 20], enemySpeed: 50, enemies: 2, enemySpeeds: [],
-                             simulate: true, exact: true, seed: 3 }).answer;
-    const want = cliJson(['rate', '--allies', '60,50,40,30,20', '--enemy-speed', '50', '--enemies', '2', '--exact',
-                          '--seed', '3']);
-    for (const key of ['shutOutWins', 'firstStrikeWins', 'simulatedShutOutRate', 'simulatedFirstStrikeRate']) {
-      assert.equal(rate[key], want[key], key);
+  // Every output is the CLI's own, byte for byte, in both languages: JSON, CSV, text, SVG, the
+  // refusal's wording, and a roster read through the browser's decoder where the CLI uses iconv.
+  outputsAsTheCli(core) {
+    const allies = [60, 50, 40, 30, 20];
+    const cases = [
+      ['rate', { allies, enemySpeed: 50, enemies: 2, enemySpeeds: [], simulate: true, exact: true, seed: 3 },
+       ['--allies', '60,50,40,30,20', '--enemy-speed', '50', '--enemies', '2', '--exact', '--seed', '3']],
+      ['rate', { allies, enemySpeed: null, enemies: null, enemySpeeds: [80, 30, 30], simulate: false, exact: true, seed: 0 },
+       ['--allies', '60,50,40,30,20', '--enemy-speeds', '80,30,30']],
+      ['estimate', { allies: [80, 50], firstStrike: null, shutOut: 40, enemies: 3, observed: null, exact: false, seed: 11 },
+       ['--shut-out', '40', '--enemies', '3', '--allies', '80,50', '--seed', '11']],
+      ['estimate', { allies, firstStrike: null, shutOut: null, enemies: 3, observed: { successes: 7, encounters: 20 },
+                     exact: true, seed: 0 }, ['--observed', '7/20', '--enemies', '3', '--allies', '60,50,40,30,20']],
+      ['estimate', { allies: [150], firstStrike: null, shutOut: null, enemies: 1, observed: { successes: 0, encounters: 20 },
+                     exact: true, seed: 0 }, ['--observed', '0/20', '--allies', '150']],
+      ['curve', { allies, enemies: 2, enemySpeeds: [], vary: 0, from: null, to: null, simulate: false, seed: 0,
+                  observed: { successes: 7, encounters: 20 } }, ['--allies', '60,50,40,30,20', '--enemies', '2', '--observed', '7/20']],
+      ['curve', { allies, enemies: 3, enemySpeeds: [80, 30, 30], vary: 2, from: 20, to: 40, simulate: true, seed: 5,
+                  observed: null }, ['--allies', '60,50,40,30,20', '--enemy-speeds', '80,30,30', '--vary', '2', '--from', '20',
+                                     '--to', '40', '--simulate', '--seed', '5']],
+      ['need', { allies, enemySpeed: null, enemies: null, enemySpeeds: [80, 30, 30], firstStrike: 90, shutOut: null,
+                 member: null }, ['--first-strike', '90', '--allies', '60,50,40,30,20', '--enemy-speeds', '80,30,30']],
+      ['need', { allies, enemySpeed: 50, enemies: 3, enemySpeeds: [], firstStrike: null, shutOut: 99, member: 2 },
+       ['--shut-out', '99', '--member', '2', '--allies', '60,50,40,30,20', '--enemy-speed', '50', '--enemies', '3']],
+    ];
+    const outputs = { json: ['--json'], csv: ['--csv'], text: [] };
+    for (const lang of ['ja', 'en']) {
+      for (const [question, request, args] of cases) {
+        const got = core[question](request, lang);
+        assert.equal(got.refusal, null, `${question} ${args}`);
+        for (const [output, flags] of Object.entries(outputs)) {
+          assert.equal(asOnPortable(got[output]), cliOut([question, ...args, ...flags], lang),
+                       `${lang} ${question} ${args} ${output}`);
+        }
+        if (question === 'curve') {
+          const file = `${require('node:os').tmpdir()}/kestavel-wasm-test-${process.pid}.svg`;
+          cliOut([question, ...args, '--svg', file], lang);
+          assert.equal(got.svg, fs.readFileSync(file, 'utf8'), `${lang} ${args} svg`);
+          fs.unlinkSync(file);
+        }
+      }
+      const refused = core.rate({ allies: [60], enemySpeed: 50, enemies: 10, enemySpeeds: [], simulate: true,
+                                  exact: false, seed: 1 }, lang);
+      assert.deepEqual(refused.refusal, { refused: 'enemyCount', lowest: 1, highest: 9, given: 10 });
+      assert.equal(refused.json, null);
+      const cliRefusal = cliRun(['rate', '--allies', '60', '--enemy-speed', '50', '--enemies', '10', '--seed', '1'], lang);
+      assert.equal(`kestavel-cli: ${refused.refusalText}\n`, cliRefusal.stderr);
+
+      for (const file of [rosterFile, hostileRoster]) {
+        const roster = core.roster(new Uint8Array(fs.readFileSync(file)), file, lang);
+        assert.equal(roster.json, cliOut(['roster', file, '--json'], lang), `${lang} ${file}`);
+        assert.equal(roster.text, cliOut(['roster', file], lang), `${lang} ${file}`);
+        assert.deepEqual(roster.answer.rows.map((r) => r.speed), JSON.parse(roster.json).rows.map((r) => r.speed));
+      }
     }
-    closeTo(rate.exactShutOutRate, want.exactShutOutRate, 'exactShutOutRate');
-    closeTo(rate.exactFirstStrikeRate, want.exactFirstStrikeRate, 'exactFirstStrikeRate');
-    const text = cliText(['rate', '--allies', '60,50,40,30,20', '--enemy-speed', '50', '--enemies', '2', '--exact',
-                          '--seed', '3']);
-    for (const written of [core.formatFixed(rate.shutOutWins / 1000, 1),
-                           core.formatFixed(100 * rate.exactShutOutProbability, 4),
-                           core.formatFixed(100 * rate.exactFirstStrikeProbability, 4)]) {
-      assert.ok(text.includes(`${written}％`), `${written} in ${text}`);
-    }
-
-    const fit = core.estimate({ allies: [60, 50, 40, 30, 20], firstStrike: null, shutOut: null, enemies: 3,
-                                observed: { successes: 7, encounters: 20 }, exact: true, seed: 0 }).answer;
-    const wantFit = cliJson(['estimate', '--observed', '7/20', '--enemies', '3', '--allies', '60,50,40,30,20']);
-    assert.equal(fit.bestSpeed, wantFit.bestSpeed);
-    assert.deepEqual(fit.candidateRange, wantFit.candidateRange);
-    assert.deepEqual(fit.observed.consistentRange, wantFit.observed.consistentRange);
-    assert.equal(fit.observed.likeliest.speed, wantFit.observed.likeliest.speed);
-
-    const need = core.need({ allies: [60, 50, 40, 30, 20], enemySpeed: null, enemies: null, enemySpeeds: [80, 30, 30],
-                             firstStrike: 90, shutOut: null, member: null }).answer;
-    const wantNeed = cliJson(['need', '--first-strike', '90', '--allies', '60,50,40,30,20', '--enemy-speeds', '80,30,30']);
-    assert.equal(need.speed, wantNeed.speed);
-    closeTo(need.exactRateAtSpeed, wantNeed.exactRateAtSpeed, 'exactRateAtSpeed');
-
-    const refused = core.rate({ allies: [60], enemySpeed: 50, enemies: 10, enemySpeeds: [], simulate: true,
-                                exact: false, seed: 1 });
-    assert.deepEqual(refused, { answer: null, refusal: { refused: 'enemyCount', lowest: 1, highest: 9, given: 10 } });
-
-    const roster = core.roster(new Uint8Array(fs.readFileSync(rosterFile)));
-    const wantRoster = cliJson(['roster', rosterFile]);
-    const shiftJis = new TextDecoder('shift_jis');
-    assert.equal(roster.encoding, wantRoster.encoding);
-    assert.deepEqual(roster.rows.map((r) => [shiftJis.decode(r.entry), r.number, r.speed]),
-                     wantRoster.rows.map((r) => [r.entry, r.number, r.speed]));
   },
 };
 

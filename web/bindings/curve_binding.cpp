@@ -1,4 +1,4 @@
-// curve(request): {allies, enemies, enemySpeeds, vary, from, to, simulate, seed, observed}, from
+// curve(request, lang): {allies, enemies, enemySpeeds, vary, from, to, simulate, seed, observed}, from
 // and to null for every speed at which the rates can change, observed null or {successes,
 // encounters}. The points carry the CLI's JSON numbers under its keys, and the counts.
 
@@ -7,8 +7,11 @@
 #include "analysis/curve_question.h"
 #include "analysis/percent_text.h"
 #include "engine/trials/trial_path.h"
-#include "web/bindings/js_values.h"
+#include "report/curve_svg.h"
+#include "report/result_csv.h"
+#include "report/text/result_text.h"
 #include "web/bindings/question_values.h"
+#include "web/bindings/worded_outcome.h"
 
 namespace kestavel::web {
 
@@ -79,14 +82,18 @@ analysis::CurveRequest RequestOf(const CurveRequestValue& in) {
     return request;
 }
 
-val Curve(const CurveRequestValue& in) { return CurveOutcomeValue(analysis::AnswerCurve(RequestOf(in))); }
+val Curve(const CurveRequestValue& in, const std::string& lang) {
+    return CurveOutcomeValue(analysis::AnswerCurve(RequestOf(in)), lang);
+}
 
 }  // namespace
 
 analysis::CurveRequest CurveRequestOf(const val& request) { return RequestOf(request.as<CurveRequestValue>()); }
 
-val CurveOutcomeValue(const analysis::Outcome<analysis::CurveAnswer>& outcome) {
-    return OutcomeValue(outcome, CurveAnswerValueOf);
+val CurveOutcomeValue(const analysis::Outcome<analysis::CurveAnswer>& outcome, const std::string& lang) {
+    UseLanguageNamed(lang);
+    return WordedOutcome(outcome, CurveAnswerValueOf,
+                         Writers<analysis::CurveAnswer>{report::CurveText, report::CurveJson, report::CurveCsv, report::CurveSvg});
 }
 
 EMSCRIPTEN_BINDINGS(kestavel_curve) {

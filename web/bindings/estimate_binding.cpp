@@ -1,7 +1,7 @@
-// estimate(request): {allies, firstStrike, shutOut, enemies, observed, exact, seed}, with null
+// estimate(request, lang): {allies, firstStrike, shutOut, enemies, observed, exact, seed}, with null
 // for a percent or a count not given (observed: {successes, encounters}; exact true with it, as
-// the CLI's --observed implies --exact). The answer has the
-// CLI's JSON numbers under its keys; the notes as their values, for the page to word.
+// the CLI's --observed implies --exact). The answer has the CLI's JSON numbers under its keys, the
+// notes as their values; the CLI's outputs beside it (worded_outcome.h).
 
 #include <emscripten/bind.h>
 
@@ -9,8 +9,10 @@
 #include "analysis/percent_text.h"
 #include "engine/run_counts.h"
 #include "engine/trials/trial_path.h"
-#include "web/bindings/js_values.h"
+#include "report/result_csv.h"
+#include "report/text/result_text.h"
 #include "web/bindings/question_values.h"
+#include "web/bindings/worded_outcome.h"
 
 namespace kestavel::web {
 
@@ -132,14 +134,18 @@ analysis::EstimateRequest RequestOf(const EstimateRequestValue& in) {
     return request;
 }
 
-val Estimate(const EstimateRequestValue& in) { return EstimateOutcomeValue(analysis::AnswerEstimate(RequestOf(in))); }
+val Estimate(const EstimateRequestValue& in, const std::string& lang) {
+    return EstimateOutcomeValue(analysis::AnswerEstimate(RequestOf(in)), lang);
+}
 
 }  // namespace
 
 analysis::EstimateRequest EstimateRequestOf(const val& request) { return RequestOf(request.as<EstimateRequestValue>()); }
 
-val EstimateOutcomeValue(const analysis::Outcome<analysis::EstimateAnswer>& outcome) {
-    return OutcomeValue(outcome, EstimateAnswerValueOf);
+val EstimateOutcomeValue(const analysis::Outcome<analysis::EstimateAnswer>& outcome, const std::string& lang) {
+    UseLanguageNamed(lang);
+    return WordedOutcome(outcome, EstimateAnswerValueOf,
+                         Writers<analysis::EstimateAnswer>{report::EstimateText, report::EstimateJson, report::EstimateCsv});
 }
 
 EMSCRIPTEN_BINDINGS(kestavel_estimate) {

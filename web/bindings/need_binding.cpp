@@ -1,4 +1,4 @@
-// need(request): {allies, enemySpeed, enemies, enemySpeeds, firstStrike, shutOut, member}, one
+// need(request, lang): {allies, enemySpeed, enemies, enemySpeeds, firstStrike, shutOut, member}, one
 // of the two percents and member null when not given. The answer has the CLI's JSON numbers
 // under its keys, and the probabilities themselves for texts written from them.
 
@@ -6,7 +6,9 @@
 
 #include "analysis/need_question.h"
 #include "analysis/percent_text.h"
-#include "web/bindings/js_values.h"
+#include "report/result_csv.h"
+#include "report/text/result_text.h"
+#include "web/bindings/worded_outcome.h"
 
 namespace kestavel::web {
 
@@ -46,13 +48,15 @@ NeedAnswerValue NeedAnswerValueOf(const analysis::NeedAnswer& r) {
             r.found.limit};
 }
 
-val Need(const NeedRequestValue& in) {
+val Need(const NeedRequestValue& in, const std::string& lang) {
+    UseLanguageNamed(lang);
     const analysis::NeedRequest request{.allies = IntsOf(in.allies),
                                         .enemies = GroupOf(in.enemySpeed, in.enemies, in.enemySpeeds),
                                         .firstStrike = OptionalIntOf(in.firstStrike),
                                         .shutOut = OptionalIntOf(in.shutOut),
                                         .member = OptionalIntOf(in.member)};
-    return OutcomeValue(analysis::AnswerNeed(request), NeedAnswerValueOf);
+    return WordedOutcome(analysis::AnswerNeed(request), NeedAnswerValueOf,
+                         Writers<analysis::NeedAnswer>{report::NeedText, report::NeedJson, report::NeedCsv});
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 
 #include <emscripten/val.h>
 
+#include <string>
+
 #include "analysis/curve_question.h"
 #include "analysis/estimate_question.h"
 
@@ -12,9 +14,11 @@ namespace kestavel::web {
 using emscripten::val;
 
 analysis::EstimateRequest EstimateRequestOf(const val& request);
-val EstimateOutcomeValue(const analysis::Outcome<analysis::EstimateAnswer>& outcome);
+// What estimate(request, lang) gives for the outcome: its numbers and the CLI's outputs in `lang`.
+val EstimateOutcomeValue(const analysis::Outcome<analysis::EstimateAnswer>& outcome, const std::string& lang);
 
 analysis::CurveRequest CurveRequestOf(const val& request);
-val CurveOutcomeValue(const analysis::Outcome<analysis::CurveAnswer>& outcome);
+// What curve(request, lang) gives for the outcome.
+val CurveOutcomeValue(const analysis::Outcome<analysis::CurveAnswer>& outcome, const std::string& lang);
 
 }  // namespace kestavel::web

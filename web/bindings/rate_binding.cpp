@@ -1,5 +1,5 @@
-// rate(request): {allies, enemySpeed, enemies, enemySpeeds, simulate, exact, seed} gives
-// {answer, refusal}; the answer's numbers are the CLI's JSON numbers under its keys, null for
+// rate(request, lang): {allies, enemySpeed, enemies, enemySpeeds, simulate, exact, seed} gives
+// {answer, refusal} and the CLI's outputs (worded_outcome.h); the answer's numbers are the CLI's JSON numbers under its keys, null for
 // what was not asked, and the exact probabilities themselves for texts written from them.
 
 #include <emscripten/bind.h>
@@ -7,7 +7,9 @@
 #include "analysis/percent_text.h"
 #include "analysis/rate_question.h"
 #include "engine/trials/trial_path.h"
-#include "web/bindings/js_values.h"
+#include "report/result_csv.h"
+#include "report/text/result_text.h"
+#include "web/bindings/worded_outcome.h"
 
 namespace kestavel::web {
 
@@ -55,13 +57,15 @@ RateAnswerValue RateAnswerValueOf(const analysis::RateAnswer& r) {
     return v;
 }
 
-val Rate(const RateRequestValue& in) {
+val Rate(const RateRequestValue& in, const std::string& lang) {
+    UseLanguageNamed(lang);
     const analysis::RateRequest request{.allies = IntsOf(in.allies),
                                         .enemies = GroupOf(in.enemySpeed, in.enemies, in.enemySpeeds),
                                         .simulate = in.simulate,
                                         .exact = in.exact,
                                         .seed = in.seed};
-    return OutcomeValue(analysis::AnswerRate(request), RateAnswerValueOf);
+    return WordedOutcome(analysis::AnswerRate(request), RateAnswerValueOf,
+                         Writers<analysis::RateAnswer>{report::RateText, report::RateJson, report::RateCsv});
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 //   simulationStage(question, request, countsSoFar) -> {finished, draws}
 //   splitRuns(draws, workers) -> [{first, end}, ...]
 //   runStretch(question, request, countsSoFar, first, end, onRun) -> [{shutOutWins, firstStrikeWins}, ...]
-//   finishSimulation(question, request, allCounts, lang) -> what estimate(request) or curve(request) gives
+//   finishSimulation(question, request, allCounts, lang) -> what estimate(request, lang) or curve(request, lang) gives
 // `question` is "estimate" or "curve", `request` what that function takes. Counts are every
 // earlier stage's runs' in plan order, one after another (an array per stage reads the same).
 // `draws` has where each run of the stage starts in the engine's sequence from the seed, and last
@@ -155,17 +155,17 @@ val RunStretchOf(const std::string& question, const val& request, const val& cou
     return counts;
 }
 
-val FinishSimulation(const std::string& question, const val& request, const val& allCounts, const val& /*lang*/) {
+val FinishSimulation(const std::string& question, const val& request, const val& allCounts, const std::string& lang) {
     const std::vector<RunCounts> counts = CountsOf(*QuestionOf(question, request).stages, allCounts);
     const auto notEvery = [&] { Refuse("allCounts: not every stage's runs (" + std::to_string(counts.size()) + " counts)"); };
     if (IsEstimate(question)) {
         const auto outcome = analysis::AnswerEstimateFromCounts(EstimateRequestOf(request), counts);
         if (!outcome) notEvery();
-        return EstimateOutcomeValue(*outcome);
+        return EstimateOutcomeValue(*outcome, lang);
     }
     const auto outcome = analysis::AnswerCurveFromCounts(CurveRequestOf(request), counts);
     if (!outcome) notEvery();
-    return CurveOutcomeValue(*outcome);
+    return CurveOutcomeValue(*outcome, lang);
 }
 
 }  // namespace

@@ -4,13 +4,15 @@
 #include <limits>
 #include <thread>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/command_line/seed.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/usage_error.h"
 #include "engine/input_ranges.h"
 
 namespace kestavel::cli {
+
+using report::Say;
 
 int32_t NumberOf(const Valued& value) { return ParseInt32(value.text, value.name); }
 

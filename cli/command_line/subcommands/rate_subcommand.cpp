@@ -4,12 +4,14 @@
 
 #include <memory>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/command_line/strict_numbers.h"
 #include "cli/command_line/subcommands/option_reading.h"
 #include "cli/command_line/usage_error.h"
 
 namespace kestavel::cli {
+
+using report::Say;
 
 namespace {
 

@@ -4,10 +4,12 @@
 
 #include <memory>
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 #include "cli/command_line/subcommands/option_reading.h"
 
 namespace kestavel::cli {
+
+using report::Say;
 
 namespace {
 

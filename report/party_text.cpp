@@ -1,6 +1,6 @@
-#include "cli/render/party_text.h"
+#include "report/party_text.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::string PartyText(const std::vector<int32_t>& speeds) {
     std::string text;
@@ -8,4 +8,4 @@ std::string PartyText(const std::vector<int32_t>& speeds) {
     return text;
 }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

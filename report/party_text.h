@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::string PartyText(const std::vector<int32_t>& speeds);
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -1,8 +1,8 @@
-#include "cli/render/text/refusal_text.h"
+#include "report/text/refusal_text.h"
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 namespace {
 
@@ -32,4 +32,4 @@ std::string RefusalText(const analysis::Refusal& refusal) {
     return Message(refusal.input) + Say("refusal.range", {AcceptedText(refusal), refusal.given});
 }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -8,16 +8,13 @@
 #include "analysis/estimate_question.h"
 #include "analysis/need_question.h"
 #include "analysis/rate_question.h"
-#include "cli/render/text/estimate_notes.h"
+#include "report/text/estimate_notes.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::string RateText(const analysis::RateAnswer& answer);
 std::string EstimateText(const analysis::EstimateAnswer& answer);
 std::string CurveText(const analysis::CurveAnswer& answer);
 std::string NeedText(const analysis::NeedAnswer& answer);
 
-// The notes, one "note: ..." line each, for stderr.
-std::string NotesText(const std::vector<Note>& notes);
-
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -8,11 +8,11 @@
 #include "analysis/need_question.h"
 #include "analysis/rate_question.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::string RateCsv(const analysis::RateAnswer& answer);
 std::string EstimateCsv(const analysis::EstimateAnswer& answer);
 std::string CurveCsv(const analysis::CurveAnswer& answer);
 std::string NeedCsv(const analysis::NeedAnswer& answer);
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

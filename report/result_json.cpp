@@ -1,12 +1,12 @@
-#include "cli/render/result_json.h"
+#include "report/result_json.h"
 
 #include "analysis/percent_text.h"
-#include "cli/output/terminal_text.h"
-#include "cli/render/text/estimate_notes.h"
-#include "cli/render/text/roster_text.h"
+#include "report/text/shown_text.h"
+#include "report/text/estimate_notes.h"
+#include "report/text/roster_text.h"
 #include "engine/trials/trial_path.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 using analysis::ExactPercentNumber;
 using analysis::SimulatedPercentNumber;
@@ -158,33 +158,33 @@ json NeedJson(const analysis::NeedAnswer& r) {
             {"exactRateLimit", ExactPercentNumber(r.found.limit)}};
 }
 
-json RosterJson(const RosterRun& r) {
-    const RosterTable& table = *r.answer.table;
+json RosterJson(const std::string& file, const analysis::RosterAnswer& answer, const std::string& readError) {
+    const RosterTable& table = *answer.table;
     json rows = json::array();
     for (int32_t row = 0; row < table.rowCount; ++row) {
-        rows.push_back({{"entry", Utf8Text(r.answer.EntryText(row))},
+        rows.push_back({{"entry", Utf8Text(answer.EntryText(row))},
                         {"label", Utf8Text(table.label[row])},
                         {"name", Utf8Text(table.name[row])},
                         {"number", table.number[row]},
                         {"speed", table.speed[row]}});
     }
     json dropped = json::array(), warnings = json::array();
-    for (const LineDiagnostic& d : RosterDiagnostics(r.answer.report)) {
+    for (const LineDiagnostic& d : RosterDiagnostics(answer.report)) {
         json entry = {{"line", d.line}, {"code", d.code}, {d.dropped ? "reason" : "message", d.text}};
         if (d.lines > 1 || d.code == std::string_view("overCapacity")) entry["lines"] = d.lines;
         (d.dropped ? dropped : warnings).push_back(entry);
     }
     return {{"command", "roster"},
-            {"inputs", {{"file", ShownArgument(r.file)}}},
-            {"encoding", RosterEncodingCode(r.answer.report.encoding)},
+            {"inputs", {{"file", ShownArgument(file)}}},
+            {"encoding", RosterEncodingCode(answer.report.encoding)},
             {"rows", rows},
             {"dropped", dropped},
             {"warnings", warnings},
-            {"readError", r.readError.empty() ? json(nullptr) : json(r.readError)}};
+            {"readError", readError.empty() ? json(nullptr) : json(readError)}};
 }
 
 json ErrorJson(const char* code, const std::string& message) { return {{"error", {{"code", code}, {"message", message}}}}; }
 
 std::string JsonText(const json& j) { return j.dump(2) + "\n"; }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

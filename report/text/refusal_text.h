@@ -7,8 +7,8 @@
 
 #include "analysis/inputs/refusal.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::string RefusalText(const analysis::Refusal& refusal);
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

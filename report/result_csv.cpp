@@ -1,12 +1,12 @@
-#include "cli/render/result_csv.h"
+#include "report/result_csv.h"
 
 #include <cmath>
 #include <vector>
 
 #include "analysis/percent_text.h"
-#include "cli/render/party_text.h"
+#include "report/party_text.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 using analysis::ExactPercentText;
 using analysis::SimulatedPercentText;
@@ -94,4 +94,4 @@ std::string NeedCsv(const analysis::NeedAnswer& r) {
                    ExactPercentText(f.rateOneBelow), ExactPercentText(f.limit)});
 }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -1,5 +1,5 @@
 #pragma once
-// kestavel-cli's texts, looked up by key in the catalogue of the language in use. The
+// The texts of kestavel-cli and the page, looked up by key in the catalogue of the language in use. The
 // catalogues are data (messages/en.json and messages/ja.json, UTF-8), carried inside the
 // program; a text is UTF-8 and goes out as it is, never through the code page 932 conversion
 // of the window's texts.
@@ -8,12 +8,13 @@
 #include <string>
 #include <string_view>
 
-#include "cli/catalogue/language.h"
+#include "report/catalogue/language.h"
 #include "text/text_format.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
-// From here on every text is in `language`. Until it is called, the system's language holds.
+// From here on every text is in `language`. Until it is called, English holds: kestavel-cli
+// chooses the system's language before anything else.
 void UseLanguage(Language language);
 
 // The text of `key` formatted with `args` (the directives of FormatText, %% for a percent
@@ -22,4 +23,4 @@ void UseLanguage(Language language);
 // Keys are written as literals at each call, where the catalogue test finds them.
 std::string Say(std::string_view key, std::initializer_list<FormatArg> args = {});
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

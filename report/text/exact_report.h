@@ -10,7 +10,7 @@
 #include "engine/exact/binomial_interval.h"
 #include "engine/exact/exact_rates.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 // The rate calculation's two result lines with the exact rates, to four decimals.
 std::vector<std::string> ExactRateLines(int32_t enemyCount, const ExactRates& rates);
@@ -22,4 +22,4 @@ std::string ConsistentRangeText(const std::optional<analysis::ConsistentRange>& 
 // The count, the speeds it does not rule out and the likeliest speed.
 std::vector<std::string> ObservedCountLines(BinomialCount observed, int32_t enemyCount, const analysis::CountFit& fit);
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -1,13 +1,13 @@
-#include "cli/render/curve_svg.h"
+#include "report/curve_svg.h"
 
 #include <algorithm>
 
-#include "cli/catalogue/catalogue.h"
-#include "cli/render/party_text.h"
+#include "report/catalogue/catalogue.h"
+#include "report/party_text.h"
 #include "engine/run_counts.h"
 #include "text/text_format.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 namespace {
 
@@ -134,4 +134,4 @@ std::string CurveSvg(const analysis::CurveAnswer& r) {
     return svg + "</svg>\n";
 }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -1,9 +1,9 @@
-#include "cli/render/text/estimate_notes.h"
+#include "report/text/estimate_notes.h"
 
-#include "cli/catalogue/catalogue.h"
-#include "cli/render/text/exact_report.h"
+#include "report/catalogue/catalogue.h"
+#include "report/text/exact_report.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::vector<Note> EstimateNotes(const analysis::EstimateAnswer& a) {
     std::vector<Note> notes;
@@ -28,4 +28,4 @@ std::vector<Note> EstimateNotes(const analysis::EstimateAnswer& a) {
     return notes;
 }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -1,12 +1,12 @@
-#include "cli/output/terminal_text.h"
+#include "report/text/shown_text.h"
 
 #include <algorithm>
 #include <optional>
 
-#include "cli/platform/code_page.h"
+#include "report/text/code_page.h"
 #include "text/cp932.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 namespace {
 
@@ -93,8 +93,14 @@ std::string Cp932ToUtf8(std::string_view cp932) {
 
 std::string ShownText(std::string_view cp932) { return EscapedUtf8(Cp932ToUtf8(cp932), true); }
 
+std::string ShownWindowText(std::string_view windowText) {
+    // Two bytes and the closing zero in code page 932, three and the zero in UTF-8.
+    constexpr bool kLiteralsAreUtf8 = sizeof("体") == 4;
+    return kLiteralsAreUtf8 ? ShownArgument(windowText) : ShownText(windowText);
+}
+
 std::string Utf8Text(std::string_view cp932) { return Cp932ToUtf8(cp932); }
 
 std::string ShownArgument(std::string_view bytes) { return EscapedUtf8(bytes, true); }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

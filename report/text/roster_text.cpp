@@ -1,12 +1,12 @@
-#include "cli/render/text/roster_text.h"
+#include "report/text/roster_text.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "cli/catalogue/catalogue.h"
-#include "cli/output/terminal_text.h"
+#include "report/catalogue/catalogue.h"
+#include "report/text/shown_text.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 namespace {
 
@@ -110,4 +110,4 @@ std::string RosterEncodingText(RosterEncoding encoding) {
     return Say("roster.encoding.warning", {looksLike, effect}) + "\n";
 }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

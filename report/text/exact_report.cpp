@@ -1,8 +1,8 @@
-#include "cli/render/text/exact_report.h"
+#include "report/text/exact_report.h"
 
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::string ConsistentRangeText(const std::optional<analysis::ConsistentRange>& range) {
     if (!range) return Say("span.none");
@@ -34,4 +34,4 @@ std::vector<std::string> ObservedCountLines(BinomialCount observed, int32_t enem
     return lines;
 }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

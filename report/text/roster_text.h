@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "cli/questions/roster_file.h"
+#include "analysis/roster_question.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 struct LineDiagnostic {
     long line;        // the first line it is about
@@ -28,4 +28,4 @@ std::string RosterDiagnosticsText(const std::vector<LineDiagnostic>& diagnostics
 // One stderr line when the file looks like another encoding than code page 932, else nothing.
 std::string RosterEncodingText(RosterEncoding encoding);
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -1,21 +1,20 @@
-#include "cli/render/text/result_text.h"
+#include "report/text/result_text.h"
 
 #include <cmath>
 
-#include "cli/catalogue/catalogue.h"
-#include "cli/output/output.h"
-#include "cli/output/terminal_text.h"
-#include "cli/render/text/exact_report.h"
+#include "report/catalogue/catalogue.h"
+#include "report/text/shown_text.h"
+#include "report/text/exact_report.h"
 #include "engine/run_counts.h"
 #include "text/text_format.h"
 #include "text/window_texts.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 namespace {
 
-// A line of the window's (code page 932), and one of the catalogue's (UTF-8 already).
-std::string WindowLine(const std::string& cp932) { return ShownText(cp932) + "\n"; }
+// A line of the window's, and one of the catalogue's (UTF-8 already).
+std::string WindowLine(const std::string& windowText) { return ShownWindowText(windowText) + "\n"; }
 std::string Line(const std::string& utf8) { return utf8 + "\n"; }
 
 // A rate cut, not rounded, to one decimal, so that a rate short of a whole percent never
@@ -51,7 +50,7 @@ std::string EstimateText(const analysis::EstimateAnswer& r) {
             continue;
         }
         const bool best = row.speed == r.estimation.bestSpeed;
-        const std::string shown = ShownText(FormatText(kTextBufferSize, messages::kEstimateTableRow,
+        const std::string shown = ShownWindowText(FormatText(kTextBufferSize, messages::kEstimateTableRow,
                                                        {row.speed, row.firstStrikeRate, row.shutOutRate}));
         text += Line(best ? shown + "\t" + Say("result.bestRow") : shown);
     }
@@ -95,10 +94,4 @@ std::string NeedText(const analysis::NeedAnswer& r) {
            Line(Say("need.limit", {name, 100 * f.limit}));
 }
 
-std::string NotesText(const std::vector<Note>& notes) {
-    std::string text;
-    for (const Note& note : notes) text += kProgramPrefix + Say("note.prefix") + note.message + "\n";
-    return text;
-}
-
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

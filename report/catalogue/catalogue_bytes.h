@@ -4,10 +4,10 @@
 
 #include <string_view>
 
-#include "cli/catalogue/language.h"
+#include "report/catalogue/language.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::string_view CatalogueBytes(Language language);
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

@@ -6,7 +6,7 @@
 
 #include "analysis/estimate_question.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 struct Note {
     const char* code;  // stable name, for JSON
@@ -15,4 +15,4 @@ struct Note {
 
 std::vector<Note> EstimateNotes(const analysis::EstimateAnswer& answer);
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

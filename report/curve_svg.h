@@ -6,8 +6,8 @@
 
 #include "analysis/curve_question.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::string CurveSvg(const analysis::CurveAnswer& answer);
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

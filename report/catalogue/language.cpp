@@ -1,6 +1,6 @@
-#include "cli/catalogue/language.h"
+#include "report/catalogue/language.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 std::optional<Language> LanguageNamed(std::string_view name) {
     if (name == "en") return Language::kEnglish;
@@ -8,4 +8,4 @@ std::optional<Language> LanguageNamed(std::string_view name) {
     return std::nullopt;
 }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report

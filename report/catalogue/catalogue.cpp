@@ -1,14 +1,13 @@
-#include "cli/catalogue/catalogue.h"
+#include "report/catalogue/catalogue.h"
 
 #include <limits>
 #include <map>
 #include <nlohmann/json.hpp>
 #include <optional>
 
-#include "cli/catalogue/catalogue_bytes.h"
-#include "cli/platform/system_language.h"
+#include "report/catalogue/catalogue_bytes.h"
 
-namespace kestavel::cli {
+namespace kestavel::report {
 
 namespace {
 
@@ -26,20 +25,27 @@ Texts Parse(std::string_view bytes) {
     return texts;
 }
 
-std::optional<Texts>& Current() {
-    static std::optional<Texts> texts;
+// Each catalogue is parsed once, when first used: the page switches language call by call.
+const Texts& CatalogueOf(Language language) {
+    static std::map<Language, Texts> parsed;
+    auto found = parsed.find(language);
+    if (found == parsed.end()) found = parsed.emplace(language, Parse(CatalogueBytes(language))).first;
+    return found->second;
+}
+
+const Texts*& Current() {
+    static const Texts* texts = &CatalogueOf(Language::kEnglish);
     return texts;
 }
 
 }  // namespace
 
-void UseLanguage(Language language) { Current() = Parse(CatalogueBytes(language)); }
+void UseLanguage(Language language) { Current() = &CatalogueOf(language); }
 
 std::string Say(std::string_view key, std::initializer_list<FormatArg> args) {
-    if (!Current()) UseLanguage(SystemLanguage());
     const auto found = Current()->find(key);
     if (found == Current()->end()) return std::string(key);
     return FormatText(std::numeric_limits<size_t>::max(), found->second, args);
 }
 
-}  // namespace kestavel::cli
+}  // namespace kestavel::report
