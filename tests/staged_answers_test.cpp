@@ -10,8 +10,8 @@
 
 #include "analysis/curve_question.h"
 #include "analysis/estimate_question.h"
+#include "analysis/staged_simulation.h"
 #include "engine/trials/parallel/run_split.h"
-#include "engine/trials/parallel/staged_runs.h"
 
 namespace kestavel::analysis {
 namespace {
@@ -34,19 +34,22 @@ std::vector<RunStretch> CutStage(const PlacedStage& stage, Cut cut) {
 
 // Every stage's runs, the stretches of each done in reverse order to show that none leans on
 // another; the counts in plan order.
-std::vector<RunCounts> CountsInStages(const RunStages& stages, uint32_t seed, Cut cut) {
+std::vector<RunCounts> CountsInStages(const StagedSimulation& simulation, Cut cut) {
     std::vector<RunCounts> counts;
     for (;;) {
-        const std::optional<PlacedStage> stage = PlaceStageAfter(stages, counts);
+        const std::optional<PlacedStage> stage = simulation.StageAfter(counts);
         EXPECT_TRUE(stage.has_value());
         if (!stage || stage->finished) return counts;
         std::vector<RunCounts> stageCounts(stage->plan.runs.size());
         const std::vector<RunStretch> stretches = CutStage(*stage, cut);
         for (auto s = stretches.rbegin(); s != stretches.rend(); ++s) {
             int32_t told = 0;
-            const std::vector<RunCounts> done = RunStretchFromSeed(*stage, seed, *s, [&](int32_t runs) { told = runs; });
+            const std::optional<std::vector<RunCounts>> done =
+                simulation.RunStretch(counts, *s, [&](int32_t runs) { told = runs; });
+            EXPECT_TRUE(done.has_value());
+            if (!done) return counts;
             EXPECT_EQ(static_cast<size_t>(told), s->end - s->first);
-            std::copy(done.begin(), done.end(), stageCounts.begin() + static_cast<std::ptrdiff_t>(s->first));
+            std::copy(done->begin(), done->end(), stageCounts.begin() + static_cast<std::ptrdiff_t>(s->first));
         }
         counts.insert(counts.end(), stageCounts.begin(), stageCounts.end());
     }
@@ -73,10 +76,10 @@ TEST(StagedAnswers, EstimateEqualsTheOneGoAnswer) {
             EstimateRequest request = c.request;
             request.seed = seed;
             const Outcome<EstimateAnswer> oneGo = AnswerEstimate(request);
-            const std::unique_ptr<RunStages> stages = EstimateRunStages(request);
+            const StagedSimulation simulation(request);
             for (Cut cut : kCuts) {
                 SCOPED_TRACE(::testing::Message() << c.what << ", seed " << seed << ", cut " << static_cast<int>(cut));
-                const std::vector<RunCounts> counts = CountsInStages(*stages, seed, cut);
+                const std::vector<RunCounts> counts = CountsInStages(simulation, cut);
                 const std::optional<Outcome<EstimateAnswer>> staged = AnswerEstimateFromCounts(request, counts);
                 ASSERT_TRUE(staged.has_value());
                 ASSERT_EQ(staged->index(), oneGo.index());
@@ -107,7 +110,8 @@ TEST(StagedAnswers, EstimateEqualsTheOneGoAnswer) {
                 // Counts that are not the stages' are turned away, not read past their end.
                 if (!counts.empty()) {
                     EXPECT_FALSE(AnswerEstimateFromCounts(request, std::span(counts).first(counts.size() - 1)));
-                    EXPECT_FALSE(PlaceStageAfter(*stages, std::span(counts).first(1)));
+                    EXPECT_FALSE(simulation.StageAfter(std::span(counts).first(1)));
+                    EXPECT_FALSE(simulation.RunStretch({}, RunStretch{0, counts.size()}, {}));
                 }
             }
         }
@@ -129,10 +133,10 @@ TEST(StagedAnswers, CurveEqualsTheOneGoAnswer) {
             CurveRequest request = c.request;
             request.seed = seed;
             const CurveAnswer want = std::get<CurveAnswer>(AnswerCurve(request));
-            const std::unique_ptr<RunStages> stages = CurveRunStages(request);
+            const StagedSimulation simulation(request);
             for (Cut cut : kCuts) {
                 SCOPED_TRACE(::testing::Message() << c.what << ", seed " << seed << ", cut " << static_cast<int>(cut));
-                const std::vector<RunCounts> counts = CountsInStages(*stages, seed, cut);
+                const std::vector<RunCounts> counts = CountsInStages(simulation, cut);
                 const std::optional<Outcome<CurveAnswer>> staged = AnswerCurveFromCounts(request, counts);
                 ASSERT_TRUE(staged.has_value());
                 const CurveAnswer& got = std::get<CurveAnswer>(*staged);

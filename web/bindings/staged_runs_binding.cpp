@@ -1,5 +1,5 @@
 // The estimate's and the curve's simulated runs in stages, for a page that spreads them over its
-// workers (engine/trials/parallel/staged_runs.h):
+// workers (analysis/staged_simulation.h):
 //   simulationStage(question, request, countsSoFar) -> {finished, draws}
 //   splitRuns(draws, workers) -> [{first, end}, ...]
 //   runStretch(question, request, countsSoFar, first, end, onRun) -> [{shutOutWins, firstStrikeWins}, ...]
@@ -20,9 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/trials/parallel/parallel_runs.h"
-#include "engine/trials/parallel/run_split.h"
-#include "engine/trials/parallel/staged_runs.h"
+#include "analysis/staged_simulation.h"
 #include "web/bindings/js_values.h"
 #include "web/bindings/question_values.h"
 
@@ -43,18 +41,9 @@ bool IsEstimate(const std::string& question) {
     Refuse("question: \"estimate\" or \"curve\", not \"" + question + "\"");
 }
 
-struct Question {
-    std::unique_ptr<RunStages> stages;
-    uint32_t seed = 0;
-};
-
-Question QuestionOf(const std::string& question, const val& request) {
-    if (IsEstimate(question)) {
-        const analysis::EstimateRequest r = EstimateRequestOf(request);
-        return {analysis::EstimateRunStages(r), r.seed};
-    }
-    const analysis::CurveRequest r = CurveRequestOf(request);
-    return {analysis::CurveRunStages(r), r.seed};
+analysis::StagedSimulation SimulationOf(const std::string& question, const val& request) {
+    if (IsEstimate(question)) return analysis::StagedSimulation(EstimateRequestOf(request));
+    return analysis::StagedSimulation(CurveRequestOf(request));
 }
 
 int64_t WholeNumberOf(const val& number, const char* what) {
@@ -80,51 +69,40 @@ void AppendCounts(const val& counts, std::vector<RunCounts>& to) {
 
 // The counts as the runs gave them, each on the path it took in a module like this one: the
 // answer names it.
-std::vector<RunCounts> CountsOf(const RunStages& stages, const val& counts) {
+std::vector<RunCounts> CountsOf(const analysis::StagedSimulation& simulation, const val& counts) {
     std::vector<RunCounts> all;
     AppendCounts(counts, all);
-    NameRunPaths(stages, all);
+    simulation.NamePaths(all);
     return all;
 }
 
-PlacedStage PlaceOrRefuse(const RunStages& stages, const std::vector<RunCounts>& counts) {
-    std::optional<PlacedStage> placed = PlaceStageAfter(stages, counts);
-    if (!placed) Refuse("counts: not the runs of whole stages (" + std::to_string(counts.size()) + " counts)");
-    return std::move(*placed);
+std::string NotWholeStages(size_t counts) {
+    return "counts: not the runs of whole stages (" + std::to_string(counts) + " counts)";
 }
 
 val SimulationStage(const std::string& question, const val& request, const val& countsSoFar) {
-    const Question q = QuestionOf(question, request);
-    const PlacedStage stage = PlaceOrRefuse(*q.stages, CountsOf(*q.stages, countsSoFar));
+    const analysis::StagedSimulation simulation = SimulationOf(question, request);
+    const std::vector<RunCounts> counts = CountsOf(simulation, countsSoFar);
+    const std::optional<PlacedStage> stage = simulation.StageAfter(counts);
+    if (!stage) Refuse(NotWholeStages(counts.size()));
     val v = val::object();
-    v.set("finished", stage.finished);
-    if (stage.finished) {
-        v.set("draws", val::null());
-    } else {
-        val draws = val::array();
-        for (uint64_t before : stage.before) draws.call<void>("push", static_cast<double>(before));
-        v.set("draws", draws);
-    }
+    v.set("finished", stage->finished);
+    v.set("draws", stage->finished ? val::null() : ArrayOf(std::vector<double>(stage->before.begin(), stage->before.end())));
     return v;
 }
 
-val SplitStage(const val& draws, const val& workers) {
-    if (!draws.isArray() || draws["length"].as<size_t>() == 0) Refuse("draws: an array of at least one number");
+val SplitStageRuns(const val& draws, const val& workers) {
+    if (!draws.isArray()) Refuse("draws: an array of numbers");
+    std::vector<uint64_t> at;
     const auto length = draws["length"].as<size_t>();
-    const auto start = static_cast<uint64_t>(WholeNumberOf(draws[0], "draws"));
-    std::vector<uint64_t> within;
-    for (size_t i = 0; i < length; ++i) {
-        const auto at = static_cast<uint64_t>(WholeNumberOf(draws[i], "draws"));
-        if (at < start + (within.empty() ? 0 : within.back())) Refuse("draws: numbers that never fall");
-        within.push_back(at - start);
-    }
+    for (size_t i = 0; i < length; ++i) at.push_back(static_cast<uint64_t>(WholeNumberOf(draws[i], "draws")));
     const int64_t workerCount = WholeNumberOf(workers, "workers");
     if (workerCount < 1) Refuse("workers: 1 or more");
-    // The threads' split: the first stretch a jump's worth longer, as its thread needs none. A
-    // worker jumps for it too but at the sequence's start, which costs it about one jump's time.
-    const auto threads = static_cast<int32_t>(std::min<int64_t>(workerCount, 1 << 16));
+    const std::optional<std::vector<RunStretch>> split =
+        analysis::SplitStage(at, static_cast<int32_t>(std::min<int64_t>(workerCount, 1 << 16)));
+    if (!split) Refuse("draws: at least one number, and none below the one before it");
     val stretches = val::array();
-    for (const RunStretch& s : SplitRuns(within, threads, kJumpCostInDraws)) {
+    for (const RunStretch& s : *split) {
         val stretch = val::object();
         stretch.set("first", static_cast<double>(s.first));
         stretch.set("end", static_cast<double>(s.end));
@@ -135,36 +113,38 @@ val SplitStage(const val& draws, const val& workers) {
 
 val RunStretchOf(const std::string& question, const val& request, const val& countsSoFar, const val& first,
                  const val& end, const val& onRun) {
-    const Question q = QuestionOf(question, request);
-    const PlacedStage stage = PlaceOrRefuse(*q.stages, CountsOf(*q.stages, countsSoFar));
-    const auto runs = static_cast<int64_t>(stage.plan.runs.size());
-    const int64_t firstRun = WholeNumberOf(first, "first");
-    const int64_t endRun = WholeNumberOf(end, "end");
-    if (stage.finished || firstRun > endRun || endRun > runs) {
-        Refuse("first, end: runs of the stage, 0 <= first <= end <= " + std::to_string(runs));
-    }
+    const analysis::StagedSimulation simulation = SimulationOf(question, request);
+    const std::vector<RunCounts> counts = CountsOf(simulation, countsSoFar);
+    const RunStretch stretch{static_cast<size_t>(WholeNumberOf(first, "first")), static_cast<size_t>(WholeNumberOf(end, "end"))};
     RunsDoneProgress told;
     if (!onRun.isNull() && !onRun.isUndefined()) told = [&onRun](int32_t done) { onRun(done); };
-    val counts = val::array();
-    for (const RunCounts& c : RunStretchFromSeed(stage, q.seed, RunStretch{static_cast<size_t>(firstRun), static_cast<size_t>(endRun)}, told)) {
+    const std::optional<std::vector<RunCounts>> done = simulation.RunStretch(counts, stretch, told);
+    if (!done) Refuse("first, end: runs of the stage that follows the counts, first <= end");
+    val result = val::array();
+    for (const RunCounts& c : *done) {
         val entry = val::object();
         entry.set("shutOutWins", static_cast<double>(c.shutOutWins));
         entry.set("firstStrikeWins", static_cast<double>(c.firstStrikeWins));
-        counts.call<void>("push", entry);
+        result.call<void>("push", entry);
     }
-    return counts;
+    return result;
 }
 
 val FinishSimulation(const std::string& question, const val& request, const val& allCounts, const std::string& lang) {
-    const std::vector<RunCounts> counts = CountsOf(*QuestionOf(question, request).stages, allCounts);
-    const auto notEvery = [&] { Refuse("allCounts: not every stage's runs (" + std::to_string(counts.size()) + " counts)"); };
+    const auto notEvery = [](size_t counts) {
+        Refuse("allCounts: not every stage's runs (" + std::to_string(counts) + " counts)");
+    };
     if (IsEstimate(question)) {
-        const auto outcome = analysis::AnswerEstimateFromCounts(EstimateRequestOf(request), counts);
-        if (!outcome) notEvery();
+        const analysis::EstimateRequest r = EstimateRequestOf(request);
+        const std::vector<RunCounts> counts = CountsOf(analysis::StagedSimulation(r), allCounts);
+        const auto outcome = analysis::AnswerEstimateFromCounts(r, counts);
+        if (!outcome) notEvery(counts.size());
         return EstimateOutcomeValue(*outcome, lang);
     }
-    const auto outcome = analysis::AnswerCurveFromCounts(CurveRequestOf(request), counts);
-    if (!outcome) notEvery();
+    const analysis::CurveRequest r = CurveRequestOf(request);
+    const std::vector<RunCounts> counts = CountsOf(analysis::StagedSimulation(r), allCounts);
+    const auto outcome = analysis::AnswerCurveFromCounts(r, counts);
+    if (!outcome) notEvery(counts.size());
     return CurveOutcomeValue(*outcome, lang);
 }
 
@@ -172,7 +152,7 @@ val FinishSimulation(const std::string& question, const val& request, const val&
 
 EMSCRIPTEN_BINDINGS(kestavel_staged_runs) {
     emscripten::function("simulationStage", &SimulationStage);
-    emscripten::function("splitRuns", &SplitStage);
+    emscripten::function("splitRuns", &SplitStageRuns);
     emscripten::function("runStretch", &RunStretchOf);
     emscripten::function("finishSimulation", &FinishSimulation);
 }
