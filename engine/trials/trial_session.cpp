@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 #include "engine/initiative.h"
 #include "engine/input_ranges.h"
@@ -31,17 +32,34 @@ TrialShape ShapeOf(const double (&allySpeed)[kAllyCount], double enemySpeed, int
     // An ally whose best draw comes below the fastest ally's worst never holds the party's best
     // initiative alone: the plain loop's doubles never fall as the output grows, so its every
     // initiative is below the fastest ally's in the same trial, and leaving it out of the
-    // maximum changes nothing.
+    // maximum changes nothing. Nor does leaving out one whose best comes below the enemies'
+    // worst: its every initiative is below every enemy's (the best enemy's, clamped at 0, is at
+    // least the first's), so whenever it holds the party's best the party loses both ways, with
+    // it or without it, or with no ally left at all, whose best is 0.
     const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * BestAllySpeed(allySpeed);
+    const double enemiesWorst = (0.0 * kFactorScale + kFactorOffset) * enemySpeed;
     for (int i = 0; i < kAllyCount; ++i) {
         const double best = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * allySpeed[i];
-        if (allySpeed[i] > 0 && !(best < fastestWorst)) {
+        if (allySpeed[i] > 0 && !(best < fastestWorst) && !(best < enemiesWorst)) {
             shape.allyOffset[shape.activeAllyCount] = i;
             shape.allySpeed[shape.activeAllyCount] = allySpeed[i];
             ++shape.activeAllyCount;
         }
     }
     return shape;
+}
+
+// Every trial won both ways (true) or lost both ways (false) whatever is drawn, or nullopt. The
+// party wins when the enemies' best draw comes below the fastest ally's worst, itself above 0;
+// it loses when ShapeOf leaves no ally to judge against enemies whose worst is above 0. The
+// ends of an estimation's candidate range are such runs.
+std::optional<bool> CertainOutcome(const double (&allySpeed)[kAllyCount], double enemySpeed, const TrialShape& shape) {
+    const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * BestAllySpeed(allySpeed);
+    const double enemiesBest = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * enemySpeed;
+    const double enemiesWorst = (0.0 * kFactorScale + kFactorOffset) * enemySpeed;
+    if (fastestWorst > 0 && enemiesBest < fastestWorst) return true;
+    if (shape.activeAllyCount == 0 && enemiesWorst > 0) return false;
+    return std::nullopt;
 }
 
 }  // namespace
@@ -79,6 +97,7 @@ RunCounts TrialSession::Run(const double (&allySpeed)[kAllyCount], double enemyS
 
     const TrialKernel& kernel = *KernelFor(path_);
     const TrialShape shape = ShapeOf(allySpeed, enemySpeed, enemyCount);
+    const std::optional<bool> certain = CertainOutcome(allySpeed, enemySpeed, shape);
     const size_t stride = static_cast<size_t>(shape.stride);
     WinCounts wins;
     int trialsLeft = kTrialsPerRun;
@@ -92,7 +111,8 @@ RunCounts TrialSession::Run(const double (&allySpeed)[kAllyCount], double enemyS
             sequence_->Refill(kernel);
             continue;
         }
-        const WinCounts part = kernel.countWins(sequence_->Next(), trials, shape);
+        const WinCounts part = certain ? WinCounts{*certain ? trials : 0, *certain ? trials : 0}
+                                       : kernel.countWins(sequence_->Next(), trials, shape);
         wins.all += part.all;
         wins.first += part.first;
         sequence_->Take(static_cast<size_t>(trials) * stride);

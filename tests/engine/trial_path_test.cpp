@@ -54,6 +54,10 @@ constexpr double kHuge = 2147483647.0;
 
 const RunCase kRunCases[] = {
     {{60, 50, 40, 30, 20}, 50},
+    {{60, 50, 40, 30, 20}, 80},     // 40 and slower never reach the enemies' worst
+    {{10, 9, 8, 0, 0}, 17},         // nor does anyone
+    {{60, 50, 40, 30, 20}, 35.99},  // no enemy reaches the fastest ally's worst
+    {{60, 50, 40, 30, 20}, 36.5},   // a few do
     {{0, 0, 0, 0, 0}, 1},  // nobody can win
     {{1, 0, 0, 0, 0}, 1},
     {{2, 1, 0, 0, 0}, 2},

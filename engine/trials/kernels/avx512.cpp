@@ -11,6 +11,9 @@ struct Lanes {
     using Reals = __m512d;
 
     static Reals ToReals(HalfWords r) { return _mm512_cvtepu32_pd(r); }
+    static void LoadRows(const uint32_t* p, size_t stride, Words (&rows)[16]) {
+        for (int l = 0; l < 16; ++l) rows[l] = _mm512_loadu_si512(p + l * stride);
+    }
     // Column c's four 128-bit pieces are lanes of quads[c], quads[4 + c], quads[8 + c] and
     // quads[12 + c]; 0x88 takes 128-bit lanes 0 and 2 of each source, 0xDD lanes 1 and 3.
     static void PlaceQuads(const Words (&quads)[16], Words (&rows)[16]) {
@@ -41,7 +44,12 @@ struct Lanes {
     static unsigned GreaterMask(Reals a, Reals b) { return _mm512_cmp_pd_mask(a, b, _CMP_GT_OQ); }
 
     static __m512 MaxFloats(__m512 a, __m512 b) { return _mm512_max_ps(a, b); }
-    static unsigned FloatGreaterMask(__m512 a, __m512 b) { return _mm512_cmp_ps_mask(a, b, _CMP_GT_OQ); }
+    // Wins counted from the mask by the integer units, which the vector work leaves idle.
+    using Count = int64_t;
+    using Mask = __mmask16;
+    static Mask FloatGreater(__m512 a, __m512 b) { return _mm512_cmp_ps_mask(a, b, _CMP_GT_OQ); }
+    static bool Every(Mask m) { return m == 0xFFFF; }
+    static Count CountWhere(Count count, Mask m) { return count + std::popcount(static_cast<unsigned>(m)); }
 };
 
 #include "engine/trials/kernels/x86_kernel_body.h"

@@ -19,6 +19,9 @@ struct Lanes {
     static Words UnpackHigh32(Words a, Words b) { return _mm_unpackhi_epi32(a, b); }
     static Words UnpackLow64(Words a, Words b) { return _mm_unpacklo_epi64(a, b); }
     static Words UnpackHigh64(Words a, Words b) { return _mm_unpackhi_epi64(a, b); }
+    static void LoadRows(const uint32_t* p, size_t stride, Words (&rows)[4]) {
+        for (int l = 0; l < 4; ++l) rows[l] = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + l * stride));
+    }
     // One 128-bit lane: the interleaving has already made every column.
     static void PlaceQuads(const Words (&quads)[4], Words (&rows)[4]) { std::copy(quads, quads + 4, rows); }
 
@@ -34,8 +37,12 @@ struct Lanes {
     static unsigned GreaterMask(Reals a, Reals b) { return static_cast<unsigned>(_mm_movemask_pd(_mm_cmpgt_pd(a, b))); }
     static Reals MaxReal(Reals a, Reals b) { return _mm_max_pd(a, b); }
     static Reals SplatReal(double v) { return _mm_set1_pd(v); }
-    static unsigned FloatGreaterMask(__m128 a, __m128 b) { return static_cast<unsigned>(_mm_movemask_ps(_mm_cmpgt_ps(a, b))); }
     static __m128 MaxFloats(__m128 a, __m128 b) { return _mm_max_ps(a, b); }
+    using Count = Words;
+    using Mask = __m128i;
+    static Mask FloatGreater(__m128 a, __m128 b) { return _mm_castps_si128(_mm_cmpgt_ps(a, b)); }
+    static bool Every(Mask m) { return _mm_movemask_ps(_mm_castsi128_ps(m)) == 0xF; }
+    static Count CountWhere(Count count, Mask m) { return _mm_sub_epi32(count, m); }
 };
 
 #include "engine/trials/kernels/x86_kernel_body.h"

@@ -6,6 +6,8 @@
 // it defines that namespace's Kernel(). `Lanes` has:
 //
 //   Words, HalfWords, Reals     a vector of words, half of one, and as many doubles as half
+//   LoadRows(p, stride, rows)   the first step of a transpose: kWidth rows of kWidth words, row
+//                               l at p + l * stride, in the order the width's PlaceQuads needs
 //   UnpackLow32, UnpackHigh32, UnpackLow64, UnpackHigh64
 //                               interleave two vectors within each 128-bit lane
 //   PlaceQuads(quads, rows)     the last step of a transpose: see Transpose below
@@ -15,7 +17,11 @@
 //   ToReals(r)                  the half's words as doubles, exactly
 //   SplatReal, MaxReal          on doubles
 //   GreaterMask(a, b)           bit l set where a > b (ordered: never for NaN)
-//   MaxFloats, FloatGreaterMask the same on as many floats as words
+//   MaxFloats                   the same on as many floats as words
+//   Mask, FloatGreater(a, b)    lane l marked where float a > b (ordered: never for NaN)
+//   Every(mask)                 whether every lane is marked
+//   Count, CountWhere(c, mask)  a count of marked lanes, and c plus those of `mask`: the lanes'
+//                               own counts (Words) or one number (int64_t)
 //
 // The rest is written with the compiler's vector operators, which give the same instructions
 // for every width.
@@ -40,7 +46,6 @@ using WordLanes = uint32_t __attribute__((vector_size(sizeof(Words))));
 using SignedLanes = int32_t __attribute__((vector_size(sizeof(Words))));
 // One float per word: the filter judges a whole vector of trials at once.
 using Floats = float __attribute__((vector_size(sizeof(Words))));
-constexpr unsigned kEveryLane = (1u << kWidth) - 1;
 
 inline Words Load(const uint32_t* p) {
     Words v;
@@ -76,9 +81,11 @@ inline void Extend(uint32_t* words, size_t from, size_t to) {
     }
 }
 
-// kWidth rows of kWidth words become columns: on return rows[s] holds, in lane l, what rows[l]
-// held in lane s. Interleaving within 128-bit lanes leaves quads[4g + c] holding, in its 128-bit
-// lane q, column 4q + c of rows 4g to 4g + 3; Lanes::PlaceQuads moves those lanes into place.
+// kWidth rows of kWidth words, as Lanes::LoadRows gave them, become columns: on return rows[s]
+// holds, in lane l, word s of row l. Interleaving within 128-bit lanes turns every four vectors
+// into the columns of the four-word pieces they hold, 128-bit lane by 128-bit lane (plain rows
+// leave quads[4g + c] holding, in its 128-bit lane q, column 4q + c of rows 4g to 4g + 3);
+// Lanes::PlaceQuads moves those lanes into place.
 inline void Transpose(Words (&rows)[kWidth]) {
     Words pairs[kWidth];
     for (int i = 0; i < kWidth; i += 2) {
@@ -143,37 +150,66 @@ inline Verdicts JudgeExactly(const Output& output, Words first, Words largest, c
 
 #include "engine/trials/kernels/x86_quick_filter.h"
 
-// kWidth trials at once, one per lane; `output(i)` gives the tempered outputs of the trials'
-// i-th draws. Adds their wins.
+// The filter's best ally for kWidth trials at once, one per lane; `output(i)` gives the tempered
+// outputs of the trials' i-th draws. 0 when no ally is listed.
 template <typename Output>
-inline void Judge(const Output& output, const TrialShape& shape, const Constants& k, const QuickConstants& q,
-                  WinCounts& wins) {
+inline Floats QuickAllyBest(const Output& output, const TrialShape& shape, const QuickConstants& q) {
+    Floats ally = Floats{};
+    for (int a = 0; a < shape.activeAllyCount; ++a) {
+        ally = Lanes::MaxFloats(ally, QuickInitiative(output(shape.allyOffset[a]), q.allyScale[a], q.allyOffset[a]));
+    }
+    return ally;
+}
+
+// The wins the filter decides, counted as the width counts best (lane by lane, or a mask's bits
+// at once) and added up at the end of a call; the trials judged exactly count theirs at once.
+struct Tally {
+    Lanes::Count all{};
+    Lanes::Count first{};
+    WinCounts exact;
+};
+
+// kWidth trials at once, one per lane, whose best ally the filter has found to be `ally` (when
+// the filter is usable). Adds their wins. The enemies are counted at compile time, so that the
+// loop over them leaves no counting of its own in the code.
+template <int kEnemies, typename Output>
+inline void Judge(const Output& output, Floats ally, const TrialShape& shape, const Constants& k, const QuickConstants& q,
+                  Tally& tally) {
     // See the portable kernel: the largest output gives the best enemy, clamped at 0.
     const Words first = output(kAllyCount);
     Words largest = first;
-    for (int j = 1; j < shape.enemyCount; ++j) largest = Lanes::MaxWords(largest, output(kAllyCount + j));
+    for (int j = 1; j < kEnemies; ++j) largest = Lanes::MaxWords(largest, output(kAllyCount + j));
 
     if (q.usable) {
-        Floats ally = Floats{};
-        for (int a = 0; a < shape.activeAllyCount; ++a) {
-            ally = Lanes::MaxFloats(ally, QuickInitiative(output(shape.allyOffset[a]), q.allyScale[a], q.allyOffset[a]));
-        }
         const Floats best = QuickInitiative(largest, q.enemyScale, q.enemyOffset);
         const Floats firstEnemy = QuickInitiative(first, q.enemyScale, q.enemyOffset);
         const Floats allyRaised = ally * q.margin;
-        const unsigned winsAll = Lanes::FloatGreaterMask(ally, best * q.margin);
-        const unsigned winsFirst = Lanes::FloatGreaterMask(ally, firstEnemy * q.margin);
-        const unsigned decided = (winsAll | Lanes::FloatGreaterMask(best, allyRaised)) &
-                                 (winsFirst | Lanes::FloatGreaterMask(firstEnemy, allyRaised));
-        if (decided == kEveryLane) {
-            wins.all += std::popcount(winsAll);
-            wins.first += std::popcount(winsFirst);
+        const Lanes::Mask winsAll = Lanes::FloatGreater(ally, best * q.margin);
+        const Lanes::Mask winsFirst = Lanes::FloatGreater(ally, firstEnemy * q.margin);
+        const Lanes::Mask decided = (winsAll | Lanes::FloatGreater(best, allyRaised)) &
+                                    (winsFirst | Lanes::FloatGreater(firstEnemy, allyRaised));
+        if (Lanes::Every(decided)) {
+            tally.all = Lanes::CountWhere(tally.all, winsAll);
+            tally.first = Lanes::CountWhere(tally.first, winsFirst);
             return;
         }
     }
     const Verdicts v = JudgeExactly(output, first, largest, shape, k);
-    wins.all += std::popcount(v.all);
-    wins.first += std::popcount(v.first);
+    tally.exact.all += std::popcount(v.all);
+    tally.exact.first += std::popcount(v.first);
+}
+
+inline int64_t Sum(int64_t count) { return count; }
+inline int64_t Sum(Words lanes) {
+    uint32_t counts[kWidth];
+    Store(counts, lanes);
+    int64_t sum = 0;
+    for (uint32_t count : counts) sum += count;
+    return sum;
+}
+
+inline WinCounts Total(const Tally& tally) {
+    return WinCounts{tally.exact.all + Sum(tally.all), tally.exact.first + Sum(tally.first)};
 }
 
 // kWidth consecutive trials, the lanes reading their words by a gather.
@@ -183,16 +219,16 @@ struct GatheredOutput {
     Words operator()(int i) const { return Temper(Lanes::GatherWords(words + i, index)); }
 };
 
-// A block: each lane's kWidth * stride words are contiguous, so kWidth rows of kWidth words at
-// a time are turned into columns, and each trial then reads its draws as whole vectors.
+// One trial of every lane's stretch in a block, its draws turned into columns (see CountWinsOf):
+// the i-th at columns[kWidth * i].
 struct ColumnOutput {
-    const uint32_t* columns;  // word w of every lane's stretch at columns[kWidth * w]
-    int trial;
-    int stride;
-    Words operator()(int i) const { return Load(columns + kWidth * (trial * stride + i)); }
+    const uint32_t* columns;
+    Words operator()(int i) const { return Load(columns + kWidth * i); }
 };
 
-inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) {
+template <int kEnemies>
+inline WinCounts CountWinsOf(const uint32_t* words, int trials, const TrialShape& shape) {
+    constexpr int kStride = kAllyCount + kEnemies;
     Constants k;
     k.zero = Lanes::SplatReal(0.0);
     k.enemySpeed = Lanes::SplatReal(shape.enemySpeed);
@@ -202,23 +238,57 @@ inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& 
 
     const QuickConstants q = QuickConstantsFor(shape);
 
-    WinCounts wins;
-    const int stretch = kWidth * shape.stride;  // words of one lane's kWidth trials
-    alignas(64) uint32_t columns[kWidth * kWidth * kMaxTrialStride];
-    for (; trials >= kTrialsPerBlock; trials -= kTrialsPerBlock, words += kWidth * stretch) {
-        for (int tile = 0; tile < shape.stride; ++tile) {
+    Tally tally;
+    // A block: each lane's kWidth trials are kStride * kWidth contiguous words, so kWidth rows of
+    // kWidth words at a time are turned into columns, and each trial then reads its draws as
+    // whole vectors.
+    constexpr int kStretch = kWidth * kStride;  // words of one lane's kWidth trials
+    alignas(64) uint32_t columns[kWidth * kStretch];
+    for (; trials >= kTrialsPerBlock; trials -= kTrialsPerBlock, words += kWidth * kStretch) {
+        for (int tile = 0; tile < kStride; ++tile) {
             Words rows[kWidth];
-            for (int l = 0; l < kWidth; ++l) rows[l] = Temper(Load(words + l * stretch + kWidth * tile));
+            Lanes::LoadRows(words + kWidth * tile, kStretch, rows);
+            for (Words& row : rows) row = Temper(row);
             Transpose(rows);
             for (int s = 0; s < kWidth; ++s) Store(columns + kWidth * (kWidth * tile + s), rows[s]);
         }
-        for (int trial = 0; trial < kWidth; ++trial) Judge(ColumnOutput{columns, trial, shape.stride}, shape, k, q, wins);
+        // The allies first, trial by trial within each ally, so that their loop is paid once a
+        // block; then the enemies and the verdicts, trial by trial.
+        Floats ally[kWidth];
+        for (Floats& best : ally) best = Floats{};
+        if (q.usable) {
+            for (int a = 0; a < shape.activeAllyCount; ++a) {
+                const uint32_t* column = columns + kWidth * shape.allyOffset[a];
+                for (int trial = 0; trial < kWidth; ++trial) {
+                    ally[trial] = Lanes::MaxFloats(
+                        ally[trial], QuickInitiative(Load(column + kWidth * kStride * trial), q.allyScale[a], q.allyOffset[a]));
+                }
+            }
+        }
+        for (int trial = 0; trial < kWidth; ++trial) {
+            Judge<kEnemies>(ColumnOutput{columns + kWidth * kStride * trial}, ally[trial], shape, k, q, tally);
+        }
     }
     alignas(64) uint32_t laneStart[kWidth];
-    for (int l = 0; l < kWidth; ++l) laneStart[l] = static_cast<uint32_t>(l * shape.stride);
+    for (int l = 0; l < kWidth; ++l) laneStart[l] = static_cast<uint32_t>(l * kStride);
     const Words index = Load(laneStart);
-    for (; trials > 0; trials -= kWidth, words += kWidth * shape.stride) Judge(GatheredOutput{words, index}, shape, k, q, wins);
-    return wins;
+    for (; trials > 0; trials -= kWidth, words += kWidth * kStride) {
+        const GatheredOutput output{words, index};
+        Judge<kEnemies>(output, q.usable ? QuickAllyBest(output, shape, q) : Floats{}, shape, k, q, tally);
+    }
+    return Total(tally);
+}
+
+// One CountWinsOf per enemy count, chosen once a call.
+template <int... kEnemies>
+constexpr auto CountWinsByEnemies(std::integer_sequence<int, kEnemies...>) {
+    return std::array<WinCounts (*)(const uint32_t*, int, const TrialShape&), sizeof...(kEnemies)>{
+        CountWinsOf<kEnemies + 1>...};
+}
+
+inline WinCounts CountWins(const uint32_t* words, int trials, const TrialShape& shape) {
+    static constexpr auto kByEnemies = CountWinsByEnemies(std::make_integer_sequence<int, kMaxEnemyCount>{});
+    return kByEnemies[shape.enemyCount - 1](words, trials, shape);
 }
 
 // The twister alone, judging nothing: what a run cannot go below at this width.

@@ -6,10 +6,12 @@
 // these files, and defines KESTAVEL_X86_KERNELS, only for x86-64.
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "engine/trials/trial_kernel.h"
 
