@@ -6,10 +6,12 @@
 #include <wasm_simd128.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 #include "engine/trials/trial_kernel.h"
 
@@ -32,6 +34,9 @@ struct Lanes {
     static Words UnpackHigh32(Words a, Words b) { return wasm_i32x4_shuffle(a, b, 2, 6, 3, 7); }
     static Words UnpackLow64(Words a, Words b) { return wasm_i64x2_shuffle(a, b, 0, 2); }
     static Words UnpackHigh64(Words a, Words b) { return wasm_i64x2_shuffle(a, b, 1, 3); }
+    static void LoadRows(const uint32_t* p, size_t stride, Words (&rows)[4]) {
+        for (int l = 0; l < 4; ++l) rows[l] = wasm_v128_load(p + l * stride);
+    }
     // One 128-bit lane: the interleaving has already made every column.
     static void PlaceQuads(const Words (&quads)[4], Words (&rows)[4]) { std::copy(quads, quads + 4, rows); }
 
@@ -51,12 +56,17 @@ struct Lanes {
         return reinterpret_cast<Reals>(wasm_f64x2_pmax(reinterpret_cast<v128_t>(a), reinterpret_cast<v128_t>(b)));
     }
     static Reals SplatReal(double v) { return reinterpret_cast<Reals>(wasm_f64x2_splat(v)); }
-    static unsigned FloatGreaterMask(__f32x4 a, __f32x4 b) {
-        return wasm_i32x4_bitmask(wasm_f32x4_gt(reinterpret_cast<v128_t>(a), reinterpret_cast<v128_t>(b)));
-    }
     static __f32x4 MaxFloats(__f32x4 a, __f32x4 b) {
         return reinterpret_cast<__f32x4>(wasm_f32x4_pmax(reinterpret_cast<v128_t>(a), reinterpret_cast<v128_t>(b)));
     }
+    // Wins counted lane by lane: a marked lane is all ones, -1, so subtracting the mask counts it.
+    using Count = Words;
+    using Mask = v128_t;
+    static Mask FloatGreater(__f32x4 a, __f32x4 b) {
+        return wasm_f32x4_gt(reinterpret_cast<v128_t>(a), reinterpret_cast<v128_t>(b));
+    }
+    static bool Every(Mask m) { return wasm_i32x4_all_true(m); }
+    static Count CountWhere(Count count, Mask m) { return wasm_i32x4_sub(count, m); }
 };
 
 #include "engine/trials/kernels/x86_kernel_body.h"
