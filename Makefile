@@ -29,8 +29,9 @@ windows:
 	cmake --build --preset windows -j 2
 
 # The core and its JavaScript bindings as WebAssembly: build/wasm/es/kestavel-core.mjs (and its
-# .wasm) for a page or a worker, build/wasm/node/kestavel-core-node.cjs for Node; then the page
-# on it: build/web/ to host, and build/web/kestavel.html, one file that opens from disk.
+# .wasm) for a page or a worker, build/wasm/node/kestavel-core-node.cjs for Node; each again as
+# kestavel-core-simd* for browsers with 128-bit vectors (simd128). Then the page on them:
+# build/web/ to host, and build/web/kestavel.html, one file that opens from disk.
 web: deps-web
 	cmake --preset wasm >/dev/null
 	cmake --build --preset wasm -j 2
@@ -45,16 +46,20 @@ fuzz: deps-native
 	scripts/run-fuzzers.sh $(FUZZ_SECONDS)
 
 # Every native case five times over, reported as its mean, median, spread and least time (the
-# plain loop also as built at -O2, the measure of the speed-ups); then the window's estimation
-# beside the bare core's under Wine.
+# plain loop also as built at -O2, the measure of the speed-ups); the heaviest estimation in the
+# WebAssembly core under Node, scalar and simd128, beside the native portable and SSE4.1 paths;
+# then the window's estimation beside the bare core's under Wine.
 BENCH_REPETITIONS ?= 5
-bench: deps-all native windows
+BENCH_STRETCHES ?= 4
+bench: deps-all native windows web
 	cmake --preset native -DKESTAVEL_PLAIN_AT_O2=ON >/dev/null
 	cmake --build --preset native -j 2 --target kestavel_bench kestavel_bench_plain_o2
 	@echo 'The plain loop, on the core built at -O2:'
 	build/native/bench/kestavel_bench_plain_o2 --benchmark_filter='/plain$$' --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true
 	@echo 'Every path, on the core as the programs are built (Release, -O3):'
 	build/native/bench/kestavel_bench --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true
+	@echo 'The heaviest estimation in WebAssembly under Node, one worker and staged over $(BENCH_STRETCHES) stretches:'
+	node bench/web/wasm_estimation_bench.cjs build/wasm/node build/native/bench/kestavel_bench $(BENCH_REPETITIONS) $(BENCH_STRETCHES)
 	scripts/bench-window.sh
 
 # The release for players: build/dist/kestavel-VERSION-windows-x64.zip, the same bytes on every

@@ -13,7 +13,17 @@
 
 namespace kestavel::analysis {
 
-Outcome<CurveAnswer> AnswerCurve(const CurveRequest& r) {
+namespace {
+
+// A curve before its simulated runs: the answer's range, and its runs, one per speed from one
+// engine, planned first whether simulated or not.
+struct CurveSetUp {
+    CurveAnswer answer;
+    EnemyGroup group;
+    RunPlan plan;
+};
+
+Outcome<CurveSetUp> SetUp(const CurveRequest& r) {
     EnemyGroup group;
     group.listed = r.listed;
     group.count = r.enemies;
@@ -24,19 +34,16 @@ Outcome<CurveAnswer> AnswerCurve(const CurveRequest& r) {
     if (std::optional<Refusal> refusal = EnemyCountRefusal(r.enemies)) return *refusal;
     if (std::optional<Refusal> refusal = CandidatePartyRefusal(r.allies)) return *refusal;
 
-    CurveAnswer answer;
-    answer.request = r;
-    double allySpeed[kAllyCount];
-    FillAllySpeeds(r.allies, allySpeed);
+    CurveSetUp s;
+    s.group = group;
+    s.answer.request = r;
+    FillAllySpeeds(r.allies, s.plan.allySpeed);
     // By default every speed at which the rates can change: only the window's estimation, and the
     // simulated one that follows it, stop at its cap.
-    const CandidateRange range = FullCandidateRange(BestAllySpeed(allySpeed));
-    answer.from = r.from.value_or(range.lowerSpeed);
-    answer.to = r.to.value_or(range.upperSpeed);
-    // The runs, one per speed from one engine, are planned first and done together.
-    RunPlan plan;
-    std::copy(std::begin(allySpeed), std::end(allySpeed), plan.allySpeed);
-    for (int32_t speed = answer.from; speed <= answer.to; ++speed) {
+    const CandidateRange range = FullCandidateRange(BestAllySpeed(s.plan.allySpeed));
+    s.answer.from = r.from.value_or(range.lowerSpeed);
+    s.answer.to = r.to.value_or(range.upperSpeed);
+    for (int32_t speed = s.answer.from; speed <= s.answer.to; ++speed) {
         PlannedRun run;
         if (group.Listed()) {
             run.listed = group.Speeds();
@@ -45,19 +52,21 @@ Outcome<CurveAnswer> AnswerCurve(const CurveRequest& r) {
             run.enemySpeed = speed;
             run.enemyCount = r.enemies;
         }
-        plan.runs.push_back(run);
+        s.plan.runs.push_back(run);
     }
-    std::vector<RunCounts> simulated;
-    if (r.simulate) {
-        std::mt19937 engine(r.seed);
-        simulated = RunInParallel(plan, engine, Parallelism{r.threads});
-    }
-    for (size_t i = 0; i < plan.runs.size(); ++i) {
-        const PlannedRun& run = plan.runs[i];
+    return s;
+}
+
+// The answer from the runs' counts, one per speed when simulated, none otherwise.
+CurveAnswer Finish(CurveSetUp& s, std::span<const RunCounts> simulated) {
+    const CurveRequest& r = s.answer.request;
+    CurveAnswer& answer = s.answer;
+    for (size_t i = 0; i < s.plan.runs.size(); ++i) {
+        const PlannedRun& run = s.plan.runs[i];
         CurvePoint point;
         point.speed = answer.from + static_cast<int32_t>(i);
-        point.exact = group.Listed() ? ExactRatesForGroup(allySpeed, run.listed)
-                                     : ExactRatesFor(allySpeed, run.enemySpeed, run.enemyCount);
+        point.exact = s.group.Listed() ? ExactRatesForGroup(s.plan.allySpeed, run.listed)
+                                       : ExactRatesFor(s.plan.allySpeed, run.enemySpeed, run.enemyCount);
         if (r.simulate) {
             point.shutOutWins = simulated[i].shutOutWins;
             point.firstStrikeWins = simulated[i].firstStrikeWins;
@@ -67,7 +76,39 @@ Outcome<CurveAnswer> AnswerCurve(const CurveRequest& r) {
         if (r.observed) point.consistent = InClopperPearsonInterval(point.exact.shutOut, *r.observed, kObservedConfidence);
         answer.points.push_back(point);
     }
-    return answer;
+    return std::move(answer);
+}
+
+}  // namespace
+
+Outcome<CurveAnswer> AnswerCurve(const CurveRequest& r) {
+    Outcome<CurveSetUp> setUp = SetUp(r);
+    if (const Refusal* refusal = std::get_if<Refusal>(&setUp)) return *refusal;
+    CurveSetUp& s = std::get<CurveSetUp>(setUp);
+    std::vector<RunCounts> simulated;
+    if (r.simulate) {
+        std::mt19937 engine(r.seed);
+        simulated = RunInParallel(s.plan, engine, Parallelism{r.threads});
+    }
+    return Finish(s, simulated);
+}
+
+std::unique_ptr<RunStages> CurveRunStages(const CurveRequest& r) {
+    Outcome<CurveSetUp> setUp = SetUp(r);
+    CurveSetUp* s = std::get_if<CurveSetUp>(&setUp);
+    if (s == nullptr || !r.simulate) return std::make_unique<OneStage>();
+    return std::make_unique<OneStage>(std::move(s->plan));
+}
+
+std::optional<Outcome<CurveAnswer>> AnswerCurveFromCounts(const CurveRequest& r, std::span<const RunCounts> counts) {
+    Outcome<CurveSetUp> setUp = SetUp(r);
+    if (const Refusal* refusal = std::get_if<Refusal>(&setUp)) {
+        if (!counts.empty()) return std::nullopt;
+        return *refusal;
+    }
+    CurveSetUp& s = std::get<CurveSetUp>(setUp);
+    if (counts.size() != (r.simulate ? s.plan.runs.size() : 0)) return std::nullopt;
+    return Finish(s, counts);
 }
 
 }  // namespace kestavel::analysis

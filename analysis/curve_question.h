@@ -4,13 +4,17 @@
 // the others as listed.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "analysis/inputs/party.h"
 #include "analysis/inputs/refusal.h"
 #include "engine/exact/binomial_interval.h"
 #include "engine/exact/exact_rates.h"
+#include "engine/run_counts.h"
+#include "engine/trials/parallel/staged_runs.h"
 #include "engine/trials/trial_path.h"
 
 namespace kestavel::analysis {
@@ -48,5 +52,13 @@ struct CurveAnswer {
 };
 
 Outcome<CurveAnswer> AnswerCurve(const CurveRequest& request);
+
+// The simulated runs AnswerCurve would do, one per speed, as one stage, for a front end that does
+// them itself. None for a request refused or not simulated.
+std::unique_ptr<RunStages> CurveRunStages(const CurveRequest& request);
+
+// AnswerCurve's answer from every run's counts, in plan order, however they were done; none for
+// counts that are not exactly the stage's runs'.
+std::optional<Outcome<CurveAnswer>> AnswerCurveFromCounts(const CurveRequest& request, std::span<const RunCounts> counts);
 
 }  // namespace kestavel::analysis

@@ -7,6 +7,7 @@
 #include "analysis/inputs/enemy_group.h"
 #include "engine/exact/exact_estimation.h"
 #include "engine/initiative.h"
+#include "engine/estimation/estimation_stages.h"
 #include "engine/estimation/simulated_estimation.h"
 
 namespace kestavel::analysis {
@@ -79,19 +80,27 @@ void AddNotes(const double (&allySpeed)[kAllyCount], EstimateAnswer& answer) {
     }
 }
 
-}  // namespace
+// The estimation's inputs for the engine from a request that passed its checks.
+EstimationInputs InputsOf(const EstimateRequest& r) {
+    EstimationInputs inputs{};
+    FillAllySpeeds(r.allies, inputs.allySpeed);
+    inputs.enemyCount = r.firstStrike ? 1 : r.enemies;
+    inputs.matched = r.firstStrike ? CountedEvent::kFirstStrike : CountedEvent::kShutOut;
+    inputs.observedPercent = r.firstStrike.value_or(r.shutOut.value_or(0));
+    return inputs;
+}
 
-Outcome<EstimateAnswer> AnswerEstimate(const EstimateRequest& r) {
+// Whether the request's estimation is simulated: from a percent, without --exact.
+bool Simulated(const EstimateRequest& r) { return (r.firstStrike || r.shutOut) && !r.exact; }
+
+// The answer, its simulated estimation (when it has one) made by `simulate`.
+template <typename Simulate>
+Outcome<EstimateAnswer> AnswerWith(const EstimateRequest& r, Simulate simulate) {
     if (std::optional<Refusal> refusal = EstimateRefusal(r)) return *refusal;
     EstimateAnswer answer;
     answer.request = r;
     answer.enemies = r.firstStrike ? 1 : r.enemies;
-
-    EstimationInputs inputs{};
-    FillAllySpeeds(r.allies, inputs.allySpeed);
-    inputs.enemyCount = answer.enemies;
-    inputs.matched = r.firstStrike ? CountedEvent::kFirstStrike : CountedEvent::kShutOut;
-    inputs.observedPercent = r.firstStrike.value_or(r.shutOut.value_or(0));
+    const EstimationInputs inputs = InputsOf(r);
 
     if (r.observed) answer.countFit = FitCount(inputs.allySpeed, answer.enemies, *r.observed);
     if (!r.firstStrike && !r.shutOut) {
@@ -104,12 +113,36 @@ Outcome<EstimateAnswer> AnswerEstimate(const EstimateRequest& r) {
     } else if (r.exact) {
         answer.estimation = EstimateExactly(inputs, FullCandidateRange(BestAllySpeed(inputs.allySpeed)));
     } else {
-        std::mt19937 engine(r.seed);
-        NoProgress quiet;
-        answer.estimation = EstimateBySimulation(inputs, engine, Parallelism{r.threads}, r.progress ? *r.progress : quiet);
+        answer.estimation = simulate(inputs);
     }
     AddNotes(inputs.allySpeed, answer);
     return answer;
+}
+
+}  // namespace
+
+Outcome<EstimateAnswer> AnswerEstimate(const EstimateRequest& r) {
+    return AnswerWith(r, [&](const EstimationInputs& inputs) {
+        std::mt19937 engine(r.seed);
+        NoProgress quiet;
+        return EstimateBySimulation(inputs, engine, Parallelism{r.threads}, r.progress ? *r.progress : quiet);
+    });
+}
+
+std::unique_ptr<RunStages> EstimateRunStages(const EstimateRequest& r) {
+    if (EstimateRefusal(r) || !Simulated(r)) return std::make_unique<OneStage>();
+    return std::make_unique<EstimationStages>(InputsOf(r));
+}
+
+std::optional<Outcome<EstimateAnswer>> AnswerEstimateFromCounts(const EstimateRequest& r,
+                                                                std::span<const RunCounts> counts) {
+    if (EstimateRefusal(r) || !Simulated(r)) {
+        if (!counts.empty()) return std::nullopt;
+        return AnswerEstimate(r);
+    }
+    const std::optional<Estimation> estimation = EstimationStages(InputsOf(r)).Finish(counts);
+    if (!estimation) return std::nullopt;
+    return AnswerWith(r, [&](const EstimationInputs&) { return *estimation; });
 }
 
 }  // namespace kestavel::analysis

@@ -5,7 +5,9 @@
 // speed at which the rate can change.
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <span>
 #include <vector>
 
 #include "analysis/inputs/party.h"
@@ -15,6 +17,8 @@
 #include "engine/exact/binomial_interval.h"
 #include "engine/exact/exact_rates.h"
 #include "engine/exact/observed_count_fit.h"
+#include "engine/run_counts.h"
+#include "engine/trials/parallel/staged_runs.h"
 
 namespace kestavel::analysis {
 
@@ -82,5 +86,14 @@ struct EstimateAnswer {
 };
 
 Outcome<EstimateAnswer> AnswerEstimate(const EstimateRequest& request);
+
+// The simulated runs AnswerEstimate would do, in stages, for a front end that does them itself:
+// the search's, then the table's. None for a request refused or answered without simulation.
+std::unique_ptr<RunStages> EstimateRunStages(const EstimateRequest& request);
+
+// AnswerEstimate's answer from every run's counts, in plan order, however they were done; none
+// for counts that are not exactly the stages' runs'.
+std::optional<Outcome<EstimateAnswer>> AnswerEstimateFromCounts(const EstimateRequest& request,
+                                                                std::span<const RunCounts> counts);
 
 }  // namespace kestavel::analysis

@@ -13,7 +13,7 @@ namespace kestavel {
 // Tries every candidate speed with one run, keeps the one whose count of the matched event
 // comes closest to observedPercent × 1000 (of equal distances the higher speed), then fills the
 // five table rows around it with fresh runs (no run and no draw for a row below speed 1). Every
-// run draws from `engine` in that order, through one trial session.
+// run draws from `engine` in that order: the two stages of EstimationStages, done in turn.
 Estimation EstimateBySimulation(const EstimationInputs& inputs, std::mt19937& engine, EstimationProgress& progress);
 
 // The same estimation, its runs spread over threads: the same best speed, rows and engine

@@ -85,5 +85,9 @@ const TrialKernel* Kernel();
 namespace avx512 {
 const TrialKernel* Kernel();
 }
+// Only in the WebAssembly module built with simd128.
+namespace simd128 {
+const TrialKernel* Kernel();
+}
 
 }  // namespace kestavel

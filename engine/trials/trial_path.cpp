@@ -35,6 +35,10 @@ constexpr auto kSse41Kernel = NoKernel;
 #endif
 
 constexpr TrialPathEntry kTrialPaths[] = {
+#ifdef KESTAVEL_WASM_SIMD_KERNEL
+    // The module is loaded only where the browser validates simd128: no feature to ask about.
+    {TrialPath::kSimd128, "simd128", CpuFeature::kNone, simd128::Kernel},
+#endif
     {TrialPath::kAvx512, "avx512", CpuFeature::kAvx512F, kAvx512Kernel},
     {TrialPath::kAvx2, "avx2", CpuFeature::kAvx2, kAvx2Kernel},
     {TrialPath::kSse41, "sse41", CpuFeature::kSse41, kSse41Kernel},

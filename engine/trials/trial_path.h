@@ -17,12 +17,14 @@ enum class TrialPath {
     kSse41,     // x86-64 with SSE4.1
     kAvx2,      // x86-64 with AVX2
     kAvx512,    // x86-64 with AVX-512F
+    kSimd128,   // WebAssembly with 128-bit vectors: only in the module built for them
 };
 
 // Every path, fastest first.
 std::span<const TrialPath> AllTrialPaths();
 
-// Its name in KESTAVEL_TRIAL_PATH and in benchmark names: plain, portable, sse41, avx2, avx512.
+// Its name in KESTAVEL_TRIAL_PATH and in benchmark names: plain, portable, sse41, avx2, avx512
+// (and simd128 in the WebAssembly module that has it).
 const char* TrialPathName(TrialPath path);
 std::optional<TrialPath> TrialPathNamed(std::string_view name);
 

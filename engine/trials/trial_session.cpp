@@ -64,9 +64,12 @@ std::optional<bool> CertainOutcome(const double (&allySpeed)[kAllyCount], double
 
 }  // namespace
 
-TrialSession::TrialSession(std::mt19937& engine, TrialPath path) : engine_(engine), path_(path) {
-    if (!TrialPathSupported(path_) || !TwisterStateUnderstood()) path_ = TrialPath::kPlain;
+TrialPath SessionTrialPath(TrialPath path) {
+    if (!TrialPathSupported(path) || !TwisterStateUnderstood()) return TrialPath::kPlain;
+    return path;
 }
+
+TrialSession::TrialSession(std::mt19937& engine, TrialPath path) : engine_(engine), path_(SessionTrialPath(path)) {}
 
 TrialSession::~TrialSession() { Finish(); }
 

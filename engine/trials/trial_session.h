@@ -15,6 +15,10 @@ namespace kestavel {
 
 class TwisterSequence;
 
+// The path a session asked for `path` runs on: the plain loop where this build or CPU lacks
+// `path`, or the standard library's engine state is not the form the fast paths read.
+TrialPath SessionTrialPath(TrialPath path = ActiveTrialPath());
+
 class TrialSession {
 public:
     explicit TrialSession(std::mt19937& engine, TrialPath path = ActiveTrialPath());

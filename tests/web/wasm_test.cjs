@@ -1,12 +1,15 @@
 // The core as WebAssembly under Node, held to the native build: what differs there is the
 // standard library (libc++ 13), so the twister's state form (the fast portable path must run
 // and give the plain loop's counts) and the number formatting (our own printer in place of
-// std::to_chars). Usage: node wasm_test.cjs MODULE.cjs NATIVE_CLI FIXED_POINT_TABLE ROSTER
+// std::to_chars). Usage: node wasm_test.cjs MODULE.cjs NATIVE_CLI FIXED_POINT_TABLE ROSTER [PATH],
+// PATH the trial path the module must take: portable (the default), or simd128 for the module
+// built for 128-bit vectors, whose single-precision filter must fall back to double exactly as
+// on x86.
 'use strict';
 const assert = require('node:assert/strict');
 const { execFileSync, spawnSync } = require('node:child_process');
 const fs = require('node:fs');
-const [moduleFile, cli, fixedPointTable, rosterFile] = process.argv.slice(2);
+const [moduleFile, cli, fixedPointTable, rosterFile, fastPath = 'portable'] = process.argv.slice(2);
 
 // The native CLI's JSON, on the trial path named (the fastest when none is).
 const cliJson = (args, path) => {
@@ -20,6 +23,9 @@ const cliJson = (args, path) => {
 const cliRun = (args, lang) => spawnSync(cli, ['--lang', lang, ...args],
                                          { encoding: 'utf8', env: { ...process.env, KESTAVEL_TRIAL_PATH: 'portable' } });
 const cliOut = (args, lang) => cliRun(args, lang).stdout;
+// An output of this module as the CLI writes it on the portable path, which is all it names
+// otherwise: no native program has the simd128 path.
+const asOnPortable = (output) => output && output.replaceAll(`"trialPath": "${fastPath}"`, '"trialPath": "portable"');
 // Markup, an escape sequence, bytes that start no character of code page 932, a blank field.
 const hostileRoster = `${require('node:os').tmpdir()}/kestavel-wasm-hostile-${process.pid}.txt`;
 fs.writeFileSync(hostileRoster, Buffer.concat([
@@ -30,34 +36,89 @@ process.on('exit', () => fs.rmSync(hostileRoster, { force: true }));
 const closeTo = (got, want, what) => assert.ok(Math.abs(got - want) <= 1e-9, `${what}: ${got} against ${want}`);
 
 const checks = {
-  // Every fast path's counts are the plain loop's; here the portable one must be taken, which it
-  // is only when the state text of libc++'s engine is understood.
+  // Every fast path's counts are the plain loop's; here the module's fast one must be taken,
+  // which it is only when the state text of libc++'s engine is understood. Equal speeds make
+  // near-ties, which the vector paths judge again in double.
   twisterStateForms(core) {
-    for (const seed of [1, 7, 4294967295]) {
-      const args = ['rate', '--allies', '60,50,40,30,20', '--enemy-speed', '50', '--enemies', '2', '--seed', `${seed}`];
-      const want = cliJson(args, 'plain');
-      const { answer } = core.rate({ allies: [60, 50, 40, 30, 20], enemySpeed: 50, enemies: 2, enemySpeeds: [],
-                                     simulate: true, exact: false, seed }, 'en');
-      assert.equal(answer.trialPath, 'portable');
-      assert.equal(answer.shutOutWins, want.shutOutWins, `seed ${seed}`);
-      assert.equal(answer.firstStrikeWins, want.firstStrikeWins, `seed ${seed}`);
+    const shapes = [[[60, 50, 40, 30, 20], 50, 2], [[119, 100, 90, 80, 70], 119, 9], [[7], 7, 1]];
+    for (const [allies, enemySpeed, enemies] of shapes) {
+      for (const seed of [1, 7, 4294967295]) {
+        const args = ['rate', '--allies', allies.join(','), '--enemy-speed', `${enemySpeed}`, '--enemies', `${enemies}`,
+                      '--seed', `${seed}`];
+        const want = cliJson(args, 'plain');
+        const { answer } = core.rate({ allies, enemySpeed, enemies, enemySpeeds: [], simulate: true, exact: false, seed },
+                                     'en');
+        assert.equal(answer.trialPath, fastPath);
+        assert.equal(answer.shutOutWins, want.shutOutWins, `${args}`);
+        assert.equal(answer.firstStrikeWins, want.firstStrikeWins, `${args}`);
+      }
     }
     // A whole estimation: one engine through every candidate's run.
     const want = cliJson(['estimate', '--shut-out', '40', '--enemies', '3', '--allies', '80,50', '--seed', '11'], 'plain');
     const { answer } = core.estimate({ allies: [80, 50], firstStrike: null, shutOut: 40, enemies: 3, observed: null,
                                        exact: false, seed: 11 }, 'en');
-    assert.equal(answer.trialPath, 'portable');
+    assert.equal(answer.trialPath, fastPath);
     assert.equal(answer.bestSpeed, want.bestSpeed);
     assert.deepEqual(answer.rows, want.rows);
-    const curve = core.curve({ allies: [60, 50, 40, 30, 20], enemies: 1, enemySpeeds: [80, 30, 30], vary: 2, from: 20,
-                               to: 40, simulate: true, seed: 5, observed: null }, 'en').answer;
-    const wantCurve = cliJson(['curve', '--allies', '60,50,40,30,20', '--enemy-speeds', '80,30,30', '--vary', '2',
-                               '--from', '20', '--to', '40', '--simulate', '--seed', '5'], 'plain');
-    curve.points.forEach((p, i) => {
-      assert.equal(p.simulatedFirstStrikeRate, wantCurve.points[i].simulatedFirstStrikeRate, `speed ${p.speed}`);
-      assert.equal(p.simulatedShutOutRate, wantCurve.points[i].simulatedShutOutRate, `speed ${p.speed}`);
-      closeTo(p.exactShutOutRate, wantCurve.points[i].exactShutOutRate, `speed ${p.speed}`);
-    });
+    // Curves of a listed group (the plain mixed loop) and of enemies alike (the fast path).
+    const curves = [
+      [{ allies: [60, 50, 40, 30, 20], enemies: 1, enemySpeeds: [80, 30, 30], vary: 2, from: 20, to: 40, simulate: true,
+         seed: 5, observed: null }, ['--enemy-speeds', '80,30,30', '--vary', '2', '--from', '20', '--to', '40'], 'plain'],
+      [{ allies: [60, 50, 40, 30, 20], enemies: 4, enemySpeeds: [], vary: 0, from: 45, to: 62, simulate: true, seed: 9,
+         observed: null }, ['--enemies', '4', '--from', '45', '--to', '62'], fastPath],
+    ];
+    for (const [request, args, path] of curves) {
+      const curve = core.curve(request, 'en').answer;
+      const wantCurve = cliJson(['curve', '--allies', '60,50,40,30,20', ...args, '--simulate', '--seed', `${request.seed}`],
+                                'plain');
+      assert.equal(curve.trialPath, path);
+      assert.equal(curve.points.length, wantCurve.points.length);
+      curve.points.forEach((p, i) => {
+        assert.equal(p.simulatedFirstStrikeRate, wantCurve.points[i].simulatedFirstStrikeRate, `${args} ${p.speed}`);
+        assert.equal(p.simulatedShutOutRate, wantCurve.points[i].simulatedShutOutRate, `${args} ${p.speed}`);
+        closeTo(p.exactShutOutRate, wantCurve.points[i].exactShutOutRate, `${args} ${p.speed}`);
+      });
+    }
+  },
+
+  // The runs in stages as the page spreads them over its workers, here done one worker after
+  // another: whatever the workers, the answer estimate or curve gives in one go.
+  stagedAsInOneGo(core) {
+    // Whether three workers get a stretch each, of the first stage at least.
+    const questions = [
+      ['estimate', { allies: [80, 50], firstStrike: null, shutOut: 40, enemies: 3, observed: null, exact: false, seed: 11 },
+       true],
+      ['estimate', { allies: [2], firstStrike: 60, shutOut: null, enemies: 1, observed: null, exact: false, seed: 4 }, false],
+      ['estimate', { allies: [60, 50], firstStrike: 90, shutOut: null, enemies: 1, observed: null, exact: true, seed: 0 },
+       false],
+      ['curve', { allies: [60, 50, 40, 30, 20], enemies: 3, enemySpeeds: [80, 30, 30], vary: 2, from: 20, to: 40,
+                  simulate: true, seed: 5, observed: null }, true],
+      ['curve', { allies: [60], enemies: 10, enemySpeeds: [], vary: 0, from: null, to: null, simulate: true, seed: 5,
+                  observed: null }, false],
+    ];
+    for (const [question, request, split] of questions) {
+      for (const [workers, lang] of [[1, 'ja'], [3, 'en']]) {
+        const inOneGo = core[question](request, lang);
+        const counts = [];
+        let widest = 0;
+        for (;;) {
+          const stage = core.simulationStage(question, request, counts);
+          if (stage.finished) break;
+          const stretches = core.splitRuns(stage.draws, workers);
+          widest = Math.max(widest, stretches.length);
+          const parts = stretches.map(({ first, end }) => {
+            let told = 0;
+            const part = core.runStretch(question, request, counts, first, end, (done) => { told = done; });
+            assert.equal(told, end - first);
+            return part;
+          });
+          counts.push(...parts.flat());
+        }
+        if (split) assert.equal(widest, workers);
+        assert.deepEqual(core.finishSimulation(question, request, counts, lang), inOneGo,
+                         `${question} ${JSON.stringify(request)} on ${workers}`);
+      }
+    }
   },
 
   // %.1f, %.4f and %.10f of doubles of every kind, as the native std::to_chars writes them.
@@ -111,7 +172,8 @@ const checks = {
         const got = core[question](request, lang);
         assert.equal(got.refusal, null, `${question} ${args}`);
         for (const [output, flags] of Object.entries(outputs)) {
-          assert.equal(got[output], cliOut([question, ...args, ...flags], lang), `${lang} ${question} ${args} ${output}`);
+          assert.equal(asOnPortable(got[output]), cliOut([question, ...args, ...flags], lang),
+                       `${lang} ${question} ${args} ${output}`);
         }
         if (question === 'curve') {
           const file = `${require('node:os').tmpdir()}/kestavel-wasm-test-${process.pid}.svg`;

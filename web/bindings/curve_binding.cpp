@@ -10,6 +10,7 @@
 #include "report/curve_svg.h"
 #include "report/result_csv.h"
 #include "report/text/result_text.h"
+#include "web/bindings/question_values.h"
 #include "web/bindings/worded_outcome.h"
 
 namespace kestavel::web {
@@ -62,8 +63,7 @@ CurveAnswerValue CurveAnswerValueOf(const analysis::CurveAnswer& r) {
     return v;
 }
 
-val Curve(const CurveRequestValue& in, const std::string& lang) {
-    UseLanguageNamed(lang);
+analysis::CurveRequest RequestOf(const CurveRequestValue& in) {
     std::optional<BinomialCount> observed;
     if (!in.observed.isNull() && !in.observed.isUndefined()) {
         observed = BinomialCount{static_cast<int64_t>(in.observed["successes"].as<double>()),
@@ -79,11 +79,22 @@ val Curve(const CurveRequestValue& in, const std::string& lang) {
                                    .seed = in.seed,
                                    .observed = observed};
     if (!request.listed.empty()) request.enemies = static_cast<int32_t>(request.listed.size());
-    return WordedOutcome(analysis::AnswerCurve(request), CurveAnswerValueOf,
-                         Writers<analysis::CurveAnswer>{report::CurveText, report::CurveJson, report::CurveCsv, report::CurveSvg});
+    return request;
+}
+
+val Curve(const CurveRequestValue& in, const std::string& lang) {
+    return CurveOutcomeValue(analysis::AnswerCurve(RequestOf(in)), lang);
 }
 
 }  // namespace
+
+analysis::CurveRequest CurveRequestOf(const val& request) { return RequestOf(request.as<CurveRequestValue>()); }
+
+val CurveOutcomeValue(const analysis::Outcome<analysis::CurveAnswer>& outcome, const std::string& lang) {
+    UseLanguageNamed(lang);
+    return WordedOutcome(outcome, CurveAnswerValueOf,
+                         Writers<analysis::CurveAnswer>{report::CurveText, report::CurveJson, report::CurveCsv, report::CurveSvg});
+}
 
 EMSCRIPTEN_BINDINGS(kestavel_curve) {
     emscripten::value_object<CurveRequestValue>("CurveRequest")

@@ -11,6 +11,7 @@
 #include "engine/trials/trial_path.h"
 #include "report/result_csv.h"
 #include "report/text/result_text.h"
+#include "web/bindings/question_values.h"
 #include "web/bindings/worded_outcome.h"
 
 namespace kestavel::web {
@@ -117,25 +118,35 @@ EstimateAnswerValue EstimateAnswerValueOf(const analysis::EstimateAnswer& r) {
     return v;
 }
 
-val Estimate(const EstimateRequestValue& in, const std::string& lang) {
-    UseLanguageNamed(lang);
+analysis::EstimateRequest RequestOf(const EstimateRequestValue& in) {
     std::optional<BinomialCount> observed;
     if (!in.observed.isNull() && !in.observed.isUndefined()) {
         observed = BinomialCount{static_cast<int64_t>(in.observed["successes"].as<double>()),
                                  static_cast<int64_t>(in.observed["encounters"].as<double>())};
     }
-    const analysis::EstimateRequest request{.allies = IntsOf(in.allies),
+    analysis::EstimateRequest request{.allies = IntsOf(in.allies),
                                             .firstStrike = OptionalIntOf(in.firstStrike),
                                             .shutOut = OptionalIntOf(in.shutOut),
                                             .enemies = in.enemies,
                                             .observed = observed,
                                             .exact = in.exact,
                                             .seed = in.seed};
-    return WordedOutcome(analysis::AnswerEstimate(request), EstimateAnswerValueOf,
-                         Writers<analysis::EstimateAnswer>{report::EstimateText, report::EstimateJson, report::EstimateCsv});
+    return request;
+}
+
+val Estimate(const EstimateRequestValue& in, const std::string& lang) {
+    return EstimateOutcomeValue(analysis::AnswerEstimate(RequestOf(in)), lang);
 }
 
 }  // namespace
+
+analysis::EstimateRequest EstimateRequestOf(const val& request) { return RequestOf(request.as<EstimateRequestValue>()); }
+
+val EstimateOutcomeValue(const analysis::Outcome<analysis::EstimateAnswer>& outcome, const std::string& lang) {
+    UseLanguageNamed(lang);
+    return WordedOutcome(outcome, EstimateAnswerValueOf,
+                         Writers<analysis::EstimateAnswer>{report::EstimateText, report::EstimateJson, report::EstimateCsv});
+}
 
 EMSCRIPTEN_BINDINGS(kestavel_estimate) {
     emscripten::value_object<EstimateRequestValue>("EstimateRequest")

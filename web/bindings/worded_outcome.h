@@ -20,6 +20,9 @@ void UseLanguageNamed(const std::string& lang);
 // How one question's answer is written; a null writer is an output the CLI does not offer.
 template <typename Answer>
 struct Writers {
+    // The json type made complete wherever writers are named: clang gives a function whose return
+    // type is not yet complete the signature () -> void, and WebAssembly traps on calling it.
+    static_assert(sizeof(nlohmann::ordered_json) > 0);
     std::string (*text)(const Answer&);
     nlohmann::ordered_json (*json)(const Answer&);
     std::string (*csv)(const Answer&) = nullptr;

@@ -1,5 +1,6 @@
-// The vector kernels, written once for every x86 width. Not a header of its own: each kernel
-// file includes it between KESTAVEL_KERNEL_BEGIN(name, isa) and KESTAVEL_KERNEL_END (see
+// The vector kernels, written once for every x86 width (and WebAssembly's simd128, whose kernel
+// file opens its own namespace: simd128.cpp). Not a header of its own: each x86 kernel file
+// includes it between KESTAVEL_KERNEL_BEGIN(name, isa) and KESTAVEL_KERNEL_END (see
 // x86_target.h), which open and close the width's namespace and switch its instruction set on
 // and off, after defining `Lanes`, which supplies the width and the few operations that differ;
 // it defines that namespace's Kernel(). `Lanes` has:

@@ -1,0 +1,37 @@
+#include "analysis/staged_simulation.h"
+
+#include <algorithm>
+
+#include "engine/trials/parallel/parallel_runs.h"
+
+namespace kestavel::analysis {
+
+StagedSimulation::StagedSimulation(const EstimateRequest& request)
+    : stages_(EstimateRunStages(request)), seed_(request.seed) {}
+
+StagedSimulation::StagedSimulation(const CurveRequest& request) : stages_(CurveRunStages(request)), seed_(request.seed) {}
+
+std::optional<PlacedStage> StagedSimulation::StageAfter(std::span<const RunCounts> done) const {
+    return PlaceStageAfter(*stages_, done);
+}
+
+std::optional<std::vector<RunCounts>> StagedSimulation::RunStretch(std::span<const RunCounts> done,
+                                                                   kestavel::RunStretch stretch,
+                                                                   const RunsDoneProgress& afterEachRun) const {
+    const std::optional<PlacedStage> stage = StageAfter(done);
+    if (!stage || stage->finished || stretch.first > stretch.end || stretch.end > stage->plan.runs.size()) {
+        return std::nullopt;
+    }
+    return RunStretchFromSeed(*stage, seed_, stretch, afterEachRun);
+}
+
+void StagedSimulation::NamePaths(std::span<RunCounts> counts) const { NameRunPaths(*stages_, counts); }
+
+std::optional<std::vector<kestavel::RunStretch>> SplitStage(std::span<const uint64_t> draws, int32_t workers) {
+    if (draws.empty() || !std::is_sorted(draws.begin(), draws.end())) return std::nullopt;
+    std::vector<uint64_t> within(draws.begin(), draws.end());
+    for (uint64_t& d : within) d -= draws.front();
+    return SplitRuns(within, workers, kJumpCostInDraws);
+}
+
+}  // namespace kestavel::analysis
