@@ -112,7 +112,7 @@ export function questionPanel(form, { party, quick, pool }) {
     } catch (error) {
       if (mine !== turn) return;
       clear(result);
-      // The plain message for the reader; the cause kept out of sight for whoever inspects the page.
+      // The plain message for the reader; the cause kept out of sight for whoever looks into the page.
       status.dataset.cause = String(error.message);
       showStatus(error instanceof Cancelled ? t('page.status.cancelled') : t('page.error.failed'), false);
     }
