@@ -28,9 +28,21 @@ const common = { bundle: true, format: 'iife', target: 'es2020', minify: true, l
                  // The core reads import.meta.url only to find its .wasm, which the worker locates itself.
                  logOverride: { 'empty-import-meta': 'silent' } };
 
+// The catalogues hold the CLI's texts too; the page carries its own (page.*) alone.
+const pageTexts = {
+  name: 'page-texts',
+  setup(build) {
+    build.onLoad({ filter: /messages[\\/](en|ja)\.json$/ }, ({ path: file }) => {
+      const all = JSON.parse(fs.readFileSync(file, 'utf8'));
+      const page = Object.fromEntries(Object.entries(all).filter(([key]) => key.startsWith('page.')));
+      return { contents: JSON.stringify(page), loader: 'json' };
+    });
+  },
+};
+
 async function bundle(entry, define, plugins = []) {
   const result = await esbuild.build({ ...common, entryPoints: [path.join(pageDir, 'src', entry)], write: false,
-                                       define, plugins, loader: { '.json': 'json' } });
+                                       define, plugins: [pageTexts, ...plugins], loader: { '.json': 'json' } });
   return result.outputFiles[0].text;
 }
 
