@@ -30,10 +30,12 @@ windows:
 
 # The core and its JavaScript bindings as WebAssembly: build/wasm/es/kestavel-core.mjs (and its
 # .wasm) for a page or a worker, build/wasm/node/kestavel-core-node.cjs for Node; each again as
-# kestavel-core-simd* for browsers with 128-bit vectors (simd128).
+# kestavel-core-simd* for browsers with 128-bit vectors (simd128). Then the page on them:
+# build/web/ to host, and build/web/kestavel.html, one file that opens from disk.
 web: deps-web
 	cmake --preset wasm >/dev/null
 	cmake --build --preset wasm -j 2
+	node web/page/build.mjs
 
 sanitize:
 	cmake --preset sanitize >/dev/null

@@ -8,8 +8,9 @@ native=(g++ cmake make googletest libgtest-dev libbenchmark-dev clang libclang-r
         libcli11-dev nlohmann-json3-dev)
 windows=(g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 xvfb imagemagick
          fonts-ipafont-gothic locales x11-utils python3)
-# The core as WebAssembly, and Node to run its tests.
-web=(emscripten nodejs)
+# The core as WebAssembly, Node to run its tests, and the browser the page's tests drive
+# (Debian's: the tests never download one).
+web=(emscripten nodejs chromium)
 
 case "$what" in
   native) wanted=("${native[@]}") ;;
@@ -30,6 +31,17 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}"
   $sudo apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq "${missing[@]}" >/dev/null
+fi
+
+# The page's bundler and browser driver, at the versions package-lock.json pins. npm comes with
+# Node where Node is not Debian's own; Debian's nodejs needs its npm package beside it.
+if [[ "$what" == web || "$what" == all ]] && [ ! -d "$(dirname "$0")/../web/node_modules" ]; then
+  if ! command -v npm >/dev/null; then
+    sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq npm >/dev/null
+  fi
+  (cd "$(dirname "$0")/../web" && npm ci --no-audit --no-fund >/dev/null)
 fi
 
 # Wine needs a Japanese locale for the program's texts to show as intended.

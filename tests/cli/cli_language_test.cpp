@@ -43,23 +43,30 @@ std::vector<std::string> Directives(const std::string& text) {
     return found;
 }
 
-// Every key the sources of kestavel-cli and its wording look up: each is a literal at its Say().
-std::set<std::string> KeysTheSourcesUse() {
-    const std::string lookup = "Say(\"";
-    std::set<std::string> keys;
-    for (const char* folder : {"/cli", "/report"}) {
+// Every key in the files under `folder` that starts with `start` right after `opening` and
+// ends at the next `close`: each is a literal where it is used.
+void AddQuotedKeys(const std::string& folder, const std::string& opening, const std::string& start, char close,
+                   std::set<std::string>& keys) {
+    const std::string lookup = opening + start;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(std::string(KESTAVEL_SOURCE_DIR) + folder)) {
         if (!entry.is_regular_file()) continue;
         std::ifstream file(entry.path());
         const std::string text((std::istreambuf_iterator<char>(file)), {});
         for (size_t at = text.find(lookup); at != std::string::npos; at = text.find(lookup, at)) {
-            at += lookup.size();
-            const size_t close = text.find('"', at);
-            if (close == std::string::npos) break;
-            keys.insert(text.substr(at, close - at));
+            at += opening.size();
+            const size_t end = text.find(close, at);
+            if (end == std::string::npos) break;
+            keys.insert(text.substr(at, end - at));
         }
     }
-    }
+}
+
+// Every key the front ends look up: kestavel-cli's and its wording's at their Say(), the page's
+// (page.*) as a quoted literal in its sources.
+std::set<std::string> KeysTheSourcesUse() {
+    std::set<std::string> keys;
+    for (const char* folder : {"/cli", "/report"}) AddQuotedKeys(folder, "Say(\"", "", '"', keys);
+    AddQuotedKeys("/web/page", "'", "page.", '\'', keys);
     return keys;
 }
 
@@ -88,7 +95,7 @@ TEST(CliCatalogue, BothLanguagesHoldEveryTextTheSourcesUseWithTheSameValues) {
         EXPECT_EQ(std::count(directives.begin(), directives.end(), "?"), 0) << key << ": a lone %";
         // No kana, kanji or full-width form (UTF-8 lead bytes E3 to EF) in an English text.
         EXPECT_TRUE(std::none_of(en.begin(), en.end(), [](char c) { return static_cast<unsigned char>(c) >= 0xE3; })) << key;
-        EXPECT_TRUE(used.count(key)) << key << " is used nowhere in cli/ or report/";
+        EXPECT_TRUE(used.count(key)) << key << " is used nowhere in cli/, report/ or web/page/";
     }
     for (const auto& [key, text] : japanese.items()) EXPECT_TRUE(english.contains(key)) << key << " is not in en.json";
     for (const std::string& key : used) EXPECT_TRUE(english.contains(key)) << key << " is in no catalogue";
