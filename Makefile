@@ -48,7 +48,8 @@ fuzz: deps-native
 # Every native case five times over, reported as its mean, median, spread and least time (the
 # plain loop also as built at -O2, the measure of the speed-ups); the heaviest estimation in the
 # WebAssembly core under Node, scalar and simd128, beside the native portable and SSE4.1 paths;
-# then the window's estimation beside the bare core's under Wine.
+# the page in Chromium (kestavel.html's size and time to a first answer, the heaviest estimation
+# on one worker and on every core); then the window's estimation beside the bare core's under Wine.
 BENCH_REPETITIONS ?= 5
 BENCH_STRETCHES ?= 4
 bench: deps-all native windows web
@@ -60,6 +61,8 @@ bench: deps-all native windows web
 	build/native/bench/kestavel_bench --benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true
 	@echo 'The heaviest estimation in WebAssembly under Node, one worker and staged over $(BENCH_STRETCHES) stretches:'
 	node bench/web/wasm_estimation_bench.cjs build/wasm/node build/native/bench/kestavel_bench $(BENCH_REPETITIONS) $(BENCH_STRETCHES)
+	@echo 'The page in headless Chromium:'
+	node bench/web/page_bench.mjs . $(BENCH_REPETITIONS)
 	scripts/bench-window.sh
 
 # The release for players: build/dist/kestavel-VERSION-windows-x64.zip, the same bytes on every

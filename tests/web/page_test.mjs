@@ -7,14 +7,14 @@
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import fs from 'node:fs';
-import http from 'node:http';
 import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
+import { launchChromium, serveFolder } from './browser.mjs';
+
 const [sourceDir, cli, chromiumPath = '/usr/bin/chromium'] = process.argv.slice(2);
 const webDir = path.join(sourceDir, 'build/web');
-const { chromium } = await import(pathToFileURL(path.join(sourceDir, 'web/node_modules/playwright-core/index.mjs')));
 const scratch = fs.mkdtempSync(path.join(os.tmpdir(), 'kestavel-page-'));
 
 // The CLI on the path the page takes (the portable one: the JSON names it), in Japanese.
@@ -32,27 +32,13 @@ const cliJsonError = (args) => {
   assert.fail(`${args.join(' ')} was not refused`);
 };
 
-const types = { '.html': 'text/html', '.js': 'text/javascript', '.css': 'text/css', '.wasm': 'application/wasm' };
-const server = http.createServer((request, response) => {
-  const name = new URL(request.url, 'http://page').pathname.replace(/^\/$/, '/index.html');
-  const file = path.join(webDir, path.normalize(name));
-  if (!file.startsWith(webDir) || !fs.existsSync(file)) {
-    response.writeHead(404).end();
-    return;
-  }
-  response.writeHead(200, { 'content-type': types[path.extname(file)] ?? 'application/octet-stream' });
-  fs.createReadStream(file).pipe(response);
-});
-await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
-const hosted = `http://127.0.0.1:${server.address().port}/`;
+const server = await serveFolder(webDir);
+const hosted = server.url;
 const oneFile = pathToFileURL(path.join(webDir, 'kestavel.html')).href;
 
-const browser = await chromium.launchPersistentContext(path.join(scratch, 'profile'), {
-  executablePath: chromiumPath, headless: true, locale: 'ja-JP', acceptDownloads: true,
-  viewport: { width: 360, height: 740 },
-  args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-         '--disable-component-update', '--disable-sync'],
-});
+const browser = await launchChromium(sourceDir, path.join(scratch, 'profile'),
+                                     { locale: 'ja-JP', acceptDownloads: true, viewport: { width: 360, height: 740 } },
+                                     chromiumPath);
 const problems = [];
 async function openPage(url) {
   const page = await browser.newPage();
