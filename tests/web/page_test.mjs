@@ -182,6 +182,13 @@ const checks = {
     await page.reload();
     assert.equal(await page.textContent('#count-restart'), 'Start over');
     assert.match(await page.textContent('#count-tally'), /2 of 4/);
+    // A count named as an object's own machinery is a count like any other, and survives a reload.
+    await page.fill('#count-new', '__proto__');
+    await page.click('#count-add');
+    await page.click('#count-yes');
+    await page.reload();
+    assert.equal(await page.inputValue('#count-name'), '__proto__');
+    assert.match(await page.textContent('#count-tally'), /1 of 1/);
     await page.selectOption('#language', 'ja');
     await page.close();
   },

@@ -6,16 +6,28 @@ import { estimateTable, observedLines } from './results/estimate_result.js';
 import { loadValue, saveValue } from './stored_inputs.js';
 import { language, t } from './texts/i18n.js';
 
+const freshCount = () => ({ enemies: 1, taps: [] });
+const usable = (count) => count && typeof count === 'object' && Array.isArray(count.taps) &&
+  Number.isInteger(count.enemies) && count.enemies >= 1 && count.enemies <= 9;
+
+// The counts by the names the player gave, in an object without a prototype: a name such as
+// "__proto__" or "constructor" is a name like any other. A count the device kept damaged starts
+// again.
 function loadCounts() {
   const stored = loadValue('counts');
-  if (stored && typeof stored === 'object' && stored.counts && typeof stored.counts === 'object') return stored;
-  return { active: 'default', counts: { default: { enemies: 1, taps: [] } } };
+  const counts = Object.create(null);
+  if (stored && typeof stored === 'object' && stored.counts && typeof stored.counts === 'object') {
+    for (const [name, count] of Object.entries(stored.counts)) counts[name] = usable(count) ? count : freshCount();
+  }
+  const active = typeof stored?.active === 'string' ? stored.active : 'default';
+  return { active, counts };
 }
 
 export function countPanel({ party, quick }) {
   const state = loadCounts();
-  const current = () => (state.counts[state.active] ??= { enemies: 1, taps: [] });
+  const current = () => (state.counts[state.active] ??= freshCount());
   const save = () => saveValue('counts', state);
+  current();
 
   const names = el('select', { id: 'count-name' });
   const newName = el('input', { id: 'count-new', type: 'text', autocomplete: 'off', maxlength: '60' });
@@ -68,7 +80,7 @@ export function countPanel({ party, quick }) {
   const add = el('button', { type: 'button', id: 'count-add', text: t('page.count.add'), onclick: () => {
     const name = newName.value.trim();
     if (!name) return;
-    state.counts[name] ??= { enemies: 1, taps: [] };
+    state.counts[name] ??= freshCount();
     state.active = name;
     newName.value = '';
     save();
