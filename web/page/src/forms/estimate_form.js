@@ -33,7 +33,9 @@ export const estimateForm = {
       allies,
       firstStrike: basis === 'first-strike' ? percent : null,
       shutOut: basis === 'shut-out' ? percent : null,
-      enemies: basis === 'first-strike' ? 1 : r.take('enemies', (s) => wholeNumber(s, INT32)),
+      // A count without an enemy count is of first strikes, as kestavel-cli takes --observed alone.
+      enemies: basis === 'first-strike' ? 1
+        : r.take('enemies', (s) => (counted(values) && s.trim() === '' ? 1 : wholeNumber(s, INT32))),
       observed: counted(values) ? r.take('observed', observedCount) : null,
       exact,
       seed: 0,

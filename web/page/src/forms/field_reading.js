@@ -15,10 +15,14 @@ function strictInteger(text) {
   return Math.abs(value) > 2 ** 40 ? null : value;
 }
 
+// Within 32 bits the core says what range it takes, in its refusal: the field asks only for a
+// whole number, not for one of the four billion the type holds.
 export function wholeNumber(text, { lowest, highest } = INT32) {
+  if (text.trim() === '') throw new FieldError(t('page.error.required'));
   const value = strictInteger(text.trim());
+  const anyInt32 = lowest === INT32.lowest && highest === INT32.highest;
   if (value === null || value < lowest || value > highest) {
-    throw new FieldError(t('page.error.wholeNumber', { lowest, highest }));
+    throw new FieldError(anyInt32 ? t('page.error.notWholeNumber') : t('page.error.wholeNumber', { lowest, highest }));
   }
   return value;
 }
