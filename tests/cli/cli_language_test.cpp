@@ -62,11 +62,11 @@ void AddQuotedKeys(const std::string& folder, const std::string& opening, const 
 }
 
 // Every key the front ends look up: kestavel-cli's and its wording's at their Say(), the page's
-// (page.*) as a quoted literal in its sources.
+// (page.*) as a quoted literal in its sources (not its build script, which names the prefix).
 std::set<std::string> KeysTheSourcesUse() {
     std::set<std::string> keys;
     for (const char* folder : {"/cli", "/report"}) AddQuotedKeys(folder, "Say(\"", "", '"', keys);
-    AddQuotedKeys("/web/page", "'", "page.", '\'', keys);
+    AddQuotedKeys("/web/page/src", "'", "page.", '\'', keys);
     return keys;
 }
 
