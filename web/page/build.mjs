@@ -1,9 +1,10 @@
 // Builds the page in both its forms from one source: build/web/ (a folder to host: index.html,
-// the bundles, the core's .mjs and .wasm) and build/web/kestavel.html (one file, the core's wasm
+// the bundles, the core's .mjs and .wasm) and build/web/kestavel.html (one file, both cores' wasm
 // and every script inside, its workers started from a Blob), so that it opens from disk.
 // Usage: node web/page/build.mjs   (after the wasm preset has built the core)
 import * as esbuild from 'esbuild';
 import { createHash } from 'node:crypto';
+import zlib from 'node:zlib';
 import fs from 'node:fs';
 import path from 'node:path';
 import { fileURLToPath } from 'node:url';
@@ -16,13 +17,19 @@ const outDir = path.join(root, 'build/web');
 // The worker imports 'kestavel-core' and 'kestavel-core-simd' (for browsers with 128-bit
 // vectors); which builds of the core they are decides the form. Without a simd128 build both are
 // the scalar one, and the worker takes it.
-const coreAt = (scalar, simd) => ({
+// 'kestavel-wasm-inside' is null for the hosted worker, which fetches the .wasm files beside it,
+// and the gzipped wasm of both cores, as base64, for the one file.
+const coreAt = (scalar, simd, wasmInside = null) => ({
   name: 'kestavel-core',
   setup(build) {
     build.onResolve({ filter: /^kestavel-core$/ }, () => ({ path: scalar }));
     build.onResolve({ filter: /^kestavel-core-simd$/ }, () => ({ path: simd && fs.existsSync(simd) ? simd : scalar }));
+    build.onResolve({ filter: /^kestavel-wasm-inside$/ }, () => ({ path: 'wasm-inside', namespace: 'kestavel' }));
+    build.onLoad({ filter: /.*/, namespace: 'kestavel' }, () => ({ contents: JSON.stringify(wasmInside), loader: 'json' }));
   },
 });
+
+const packedWasm = (file) => zlib.gzipSync(fs.readFileSync(file), { level: 9 }).toString('base64');
 
 const common = { bundle: true, format: 'iife', target: 'es2020', minify: true, legalComments: 'none', logLevel: 'warning',
                  // The core reads import.meta.url only to find its .wasm, which the worker locates itself.
@@ -61,8 +68,8 @@ fs.mkdirSync(outDir, { recursive: true });
 const css = fs.readFileSync(path.join(pageDir, 'styles.css'), 'utf8');
 
 // The hosted folder: the worker a file of its own beside the core it fetches.
-const hostedWorker = await bundle('worker/worker.js', {}, [coreAt(path.join(wasmDir, 'es/kestavel-core.mjs'),
-                                                                   path.join(wasmDir, 'es/kestavel-core-simd.mjs'))]);
+const scalarCore = path.join(wasmDir, 'es/kestavel-core.mjs'), simdCore = path.join(wasmDir, 'es/kestavel-core-simd.mjs');
+const hostedWorker = await bundle('worker/worker.js', {}, [coreAt(scalarCore, simdCore)]);
 fs.writeFileSync(path.join(outDir, 'worker.js'), hostedWorker);
 for (const file of ['kestavel-core.wasm', 'kestavel-core-simd.wasm']) {
   if (fs.existsSync(path.join(wasmDir, 'es', file))) fs.copyFileSync(path.join(wasmDir, 'es', file), path.join(outDir, file));
@@ -73,9 +80,12 @@ fs.writeFileSync(path.join(outDir, 'styles.css'), css);
 fs.writeFileSync(path.join(outDir, 'index.html'),
                  page(hostedPolicy, '<link rel="stylesheet" href="styles.css">', '<script src="app.js" defer></script>'));
 
-// The single file: the worker's source (with the wasm inside) a string the page turns into a Blob.
-// The scalar core alone, which every browser runs: a second core inside would double the file.
-const singleWorker = await bundle('worker/worker.js', {}, [coreAt(path.join(wasmDir, 'single/kestavel-core-single.mjs'))]);
+// The single file: the worker's source, with both cores' wasm inside, a string the page turns into
+// a Blob; the worker picks the core as the hosted one does.
+const singleWorker = await bundle('worker/worker.js', {}, [coreAt(scalarCore, simdCore, {
+  scalar: packedWasm(path.join(wasmDir, 'es/kestavel-core.wasm')),
+  simd: fs.existsSync(simdCore) ? packedWasm(path.join(wasmDir, 'es/kestavel-core-simd.wasm')) : null,
+})]);
 const singleApp = (await bundle('app.js', { KESTAVEL_WORKER_SOURCE: JSON.stringify(singleWorker) }))
   .replaceAll('</script', '<\\/script');
 const singlePolicy = `default-src 'none'; script-src ${sha256(singleApp)} 'wasm-unsafe-eval'; worker-src blob:; ` +

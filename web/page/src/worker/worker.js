@@ -3,6 +3,7 @@
 // progress} while a stretch of runs goes on.
 import ScalarCore from 'kestavel-core';
 import SimdCore from 'kestavel-core-simd';
+import wasmInside from 'kestavel-wasm-inside';
 import { answerTexts } from './answer_texts.js';
 import { toCp932 } from './cp932_encoding.js';
 
@@ -10,12 +11,27 @@ import { toCp932 } from './cp932_encoding.js';
 // WebAssembly's 128-bit vectors, which the simd128 build of the core needs.
 const VECTOR_PROBE = new Uint8Array([0, 97, 115, 109, 1, 0, 0, 0, 1, 5, 1, 96, 0, 1, 123, 3, 2, 1, 0, 10, 22, 1, 20, 0,
                                      253, 12, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 11]);
-// The build gives the same module for both where it has no simd128 core (the one-file page).
-const KestavelCore = SimdCore !== ScalarCore && WebAssembly.validate(VECTOR_PROBE) ? SimdCore : ScalarCore;
+// The build gives the same module for both where it has no simd128 core.
+const simd = SimdCore !== ScalarCore && WebAssembly.validate(VECTOR_PROBE);
+const KestavelCore = simd ? SimdCore : ScalarCore;
 
-// The hosted core finds its .wasm beside this script; the one-file core has it inside and asks
-// for no file.
-const ready = KestavelCore({ locateFile: (file) => new URL(file, self.location.href).href });
+// The one-file page carries each core's wasm gzipped, as base64: both cores in less room than one
+// as it is.
+async function unpacked(base64) {
+  const packed = Uint8Array.from(atob(base64), (c) => c.charCodeAt(0));
+  const stream = new Blob([packed]).stream().pipeThrough(new DecompressionStream('gzip'));
+  return new Uint8Array(await new Response(stream).arrayBuffer());
+}
+
+// The hosted core finds its .wasm beside this script; the one-file core is given it.
+// (A Blob worker's own address is no base for a file's, and the file is never asked for.)
+const ready = (async () => {
+  if (wasmInside) {
+    const wasmBinary = await unpacked(simd ? wasmInside.simd : wasmInside.scalar);
+    return KestavelCore({ wasmBinary, locateFile: (file) => file });
+  }
+  return KestavelCore({ locateFile: (file) => new URL(file, self.location.href).href });
+})();
 
 function withTexts(core, question, outcome) {
   return { ...outcome, texts: answerTexts(core, question, outcome.answer) };
