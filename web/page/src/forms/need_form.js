@@ -1,9 +1,8 @@
 // need: the smallest speed of one member at which the exact first-strike or shut-out rate
 // reaches a whole percent, against one speed and a count or one speed per enemy.
-import { INT32, speedList, wholeNumber } from './field_reading.js';
+import { enemyGroupFieldOf, enemyGroupFields, readEnemyGroup } from './enemy_group_fields.js';
+import { wholeNumber } from './field_reading.js';
 import { requestReader } from './request_reader.js';
-
-const listed = (v) => v.group === 'listed';
 
 export const needForm = {
   question: 'need',
@@ -14,12 +13,7 @@ export const needForm = {
       infer: (params) => (params.has('shut-out') ? 'shut-out' : 'first-strike') },
     { name: 'percent', kind: 'number', label: 'page.field.targetPercent', option: (v) => v.event,
       hint: 'page.hint.targetPercent' },
-    { name: 'group', kind: 'choice', label: 'page.field.group',
-      choices: [['speed', 'page.group.speed'], ['listed', 'page.group.listed']],
-      infer: (params) => (params.has('enemy-speeds') ? 'listed' : 'speed') },
-    { name: 'enemy-speed', kind: 'number', label: 'page.field.enemySpeed', when: (v) => !listed(v), roster: true },
-    { name: 'enemies', kind: 'number', label: 'page.field.enemies', when: (v) => !listed(v) },
-    { name: 'enemy-speeds', kind: 'text', label: 'page.field.enemySpeeds', when: listed, hint: 'page.hint.enemySpeeds' },
+    ...enemyGroupFields,
     { name: 'member', kind: 'number', label: 'page.field.member', hint: 'page.hint.member' },
   ],
   defaults: { event: 'first-strike', percent: '80', group: 'speed', 'enemy-speed': '50', enemies: '1',
@@ -27,13 +21,10 @@ export const needForm = {
 
   read(values, allies) {
     const r = requestReader(values);
-    const isListed = listed(values);
     const percent = r.take('percent', (s) => wholeNumber(s, { lowest: 0, highest: 100 }));
     const request = {
       allies,
-      enemySpeed: isListed ? null : r.take('enemy-speed', (s) => wholeNumber(s, INT32)),
-      enemies: isListed ? null : r.take('enemies', (s) => wholeNumber(s, INT32)),
-      enemySpeeds: isListed ? r.take('enemy-speeds', (s) => speedList(s, 9)) : [],
+      ...readEnemyGroup(r, values),
       firstStrike: values.event === 'shut-out' ? null : percent,
       shutOut: values.event === 'shut-out' ? percent : null,
       member: (values.member ?? '').trim() === '' ? null : r.take('member', (s) => wholeNumber(s, { lowest: 1, highest: 5 })),
@@ -42,6 +33,6 @@ export const needForm = {
   },
 
   refusedField: (refused, values) =>
-    ({ enemySpeed: listed(values) ? 'enemy-speeds' : 'enemy-speed', enemyCount: listed(values) ? 'enemy-speeds' : 'enemies',
+    ({ ...enemyGroupFieldOf(values),
        observedPercent: 'percent', bestAllySpeed: 'allies', allySpeed: 'allies' })[refused],
 };
