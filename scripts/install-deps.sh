@@ -41,7 +41,8 @@ if [[ "$what" == web || "$what" == all ]] && [ ! -d "$(dirname "$0")/../web/node
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq npm >/dev/null
   fi
-  (cd "$(dirname "$0")/../web" && npm ci --no-audit --no-fund >/dev/null)
+  # No install scripts: esbuild finds its platform binary without its own, and nothing else has one.
+  (cd "$(dirname "$0")/../web" && npm ci --ignore-scripts --no-audit --no-fund >/dev/null)
 fi
 
 # Wine needs a Japanese locale for the program's texts to show as intended.
