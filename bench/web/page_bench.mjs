@@ -1,8 +1,8 @@
 // The page's figures, in Debian's headless Chromium on this machine: kestavel.html's size; its
 // time to a first answer opened from disk (load, the core compiled in its Blob worker, a simulated
 // rate); and the heaviest simulated estimation (best ally 119, nine enemies, shut-out: 134 runs)
-// asked on the page, on one worker and on every core, hosted (the simd128 core) and from disk
-// (the scalar core), from the button to the table.
+// asked on the page, on one worker and on every core, hosted and from disk, from the button to
+// the table, with the trial path the page names.
 // Usage: node page_bench.mjs SOURCE_DIR REPETITIONS
 import fs from 'node:fs';
 import os from 'node:os';
@@ -48,6 +48,7 @@ async function heaviestEstimation(base, workers) {
   if (workers) await page.addInitScript((n) => Object.defineProperty(navigator, 'hardwareConcurrency', { get: () => n }), workers);
   await page.goto(`${base}#estimate?shut-out=50&enemies=9&allies=119,100,90,80,70&seed=1`);
   await answered(page, 'estimate');
+  const path = (await page.textContent('#estimate-seed')).match(/simd128|portable/)?.[0] ?? '?';
   const times = [];
   for (let seed = 2; seed < 2 + repetitions; ++seed) {
     await page.fill('#estimate-seed', String(seed));
@@ -58,16 +59,16 @@ async function heaviestEstimation(base, workers) {
     times.push(Date.now() - start);
   }
   await page.close();
-  return times;
+  return { times, path };
 }
 
 console.log(`kestavel.html: ${fs.statSync(path.join(webDir, 'kestavel.html')).size} bytes (goal: under 1 MB)`);
 console.log(`kestavel.html from disk, time to the first answer (a simulated rate): ${summary(await timeToFirstAnswer())}`);
 const cores = os.cpus().length;
-for (const [form, base] of [['hosted (simd128 where the browser has it)', server.url], ['kestavel.html from disk (scalar)', oneFile]]) {
+for (const [form, base] of [['build/web/ hosted', server.url], ['kestavel.html from disk', oneFile]]) {
   for (const workers of [1, cores]) {
-    const times = await heaviestEstimation(base, workers);
-    console.log(`heaviest estimation, ${form}, ${workers} worker${workers > 1 ? 's' : ''}: ${summary(times)}`);
+    const { times, path } = await heaviestEstimation(base, workers);
+    console.log(`heaviest estimation, ${form}, ${path}, ${workers} worker${workers > 1 ? 's' : ''}: ${summary(times)}`);
   }
 }
 await browser.close();
