@@ -30,14 +30,16 @@ struct Claim {
 class SharedWork {
 public:
     SharedWork(const RunPlan& plan, const std::mt19937& start, uint64_t jumpDraws)
-        : plan(plan), path(ActiveTrialPath()), start(start), before(DrawsBefore(plan)), counts(plan.runs.size()),
+        : plan(plan), path(ActiveTrialPath()), start(start), before(DrawsBefore(plan)), cost(CostBefore(plan)),
+          counts(plan.runs.size()),
           jumpDraws_(jumpDraws) {}
 
     const RunPlan& plan;
     // Read once, here, so that every thread runs the path the calling thread would.
     const TrialPath path;
     const std::mt19937 start;
-    const std::vector<uint64_t> before;
+    const std::vector<uint64_t> before;  // where each run starts in the engine's sequence: jumps
+    const std::vector<uint64_t> cost;    // and in time: the shares and the takings
     std::vector<RunCounts> counts;
     std::atomic<int32_t> runsDone{0};
 
@@ -52,7 +54,7 @@ public:
         return claim.next++;
     }
 
-    // For a thread that has run out: the later part of the claim with the most outputs left, when
+    // For a thread that has run out: the later part of the claim with the most time left, when
     // that is worth a jump (a claim without a thread whatever is left), its first run claimed
     // already, so that every taking makes headway.
     std::optional<size_t> TakeLaterPart(size_t thread) {
@@ -61,7 +63,7 @@ public:
         uint64_t most = 0;
         for (Claim& claim : claims_) {
             if (claim.next >= claim.end) continue;
-            const uint64_t left = before[claim.end] - before[claim.next];
+            const uint64_t left = cost[claim.end] - cost[claim.next];
             if (claim.ownerless || left > most) {
                 taken = &claim;
                 most = left;
@@ -72,7 +74,7 @@ public:
         size_t from = taken->next;
         if (!taken->ownerless) {
             if (!WorthTakingPart(most, jumpDraws_)) return std::nullopt;
-            from = std::max(from, RunNear(before, before[taken->end] - (most - jumpDraws_) / 2));
+            from = std::max(from, RunNear(cost, cost[taken->end] - (most - jumpDraws_) / 2));
             if (from >= taken->end) return std::nullopt;
         }
         claims_[thread] = Claim{from + 1, taken->end};
@@ -179,7 +181,7 @@ private:
 std::vector<RunCounts> RunInParallel(const RunPlan& plan, std::mt19937& engine, const Parallelism& parallelism,
                                      const RunsDoneProgress& progress) {
     SharedWork work(plan, engine, parallelism.jumpDraws);
-    const std::vector<RunStretch> stretches = SplitRuns(work.before, parallelism.threads, parallelism.jumpDraws);
+    const std::vector<RunStretch> stretches = SplitRuns(work.cost, parallelism.threads, parallelism.jumpDraws);
     work.Share(stretches);
     int32_t reported = -1;
     const auto report = [&] {

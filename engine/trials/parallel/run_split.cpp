@@ -2,11 +2,23 @@
 
 #include <algorithm>
 
+#include "engine/trials/trial_session.h"
+
 namespace kestavel {
 
 std::vector<uint64_t> DrawsBefore(const RunPlan& plan) {
     std::vector<uint64_t> before(plan.runs.size() + 1, 0);
     for (size_t i = 0; i < plan.runs.size(); ++i) before[i + 1] = before[i] + DrawsOf(plan.runs[i]);
+    return before;
+}
+
+std::vector<uint64_t> CostBefore(const RunPlan& plan) {
+    std::vector<uint64_t> before(plan.runs.size() + 1, 0);
+    for (size_t i = 0; i < plan.runs.size(); ++i) {
+        const PlannedRun& run = plan.runs[i];
+        const uint64_t cost = run.listed.empty() ? RunCostInDraws(plan.allySpeed, run.enemySpeed, run.enemyCount) : DrawsOf(run);
+        before[i + 1] = before[i] + cost;
+    }
     return before;
 }
 

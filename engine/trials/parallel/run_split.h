@@ -14,6 +14,11 @@ namespace kestavel {
 // `before[runs]` before whatever follows the plan.
 std::vector<uint64_t> DrawsBefore(const RunPlan& plan);
 
+// Where each run starts in time, in the unit of DrawsBefore: the sum of the runs' costs before it
+// (RunCostInDraws; a listed group's runs by their draws). The threads split and take runs by
+// this, and jump by DrawsBefore.
+std::vector<uint64_t> CostBefore(const RunPlan& plan);
+
 // The run whose start lies nearest `draws` outputs on (the later of two as near); the plan's
 // size past its end.
 size_t RunNear(const std::vector<uint64_t>& before, uint64_t draws);
@@ -25,15 +30,20 @@ struct RunStretch {
 };
 
 // At most `threads` stretches in plan order that together hold every run, none of them empty
-// (one, maybe empty, for an empty plan). The first stretch starts where the engine stands; every
-// other starts with a jump that costs about as long as `jumpDraws` outputs take to run, so the
-// first is that much longer than the others, and a thread is only given a stretch worth at least
-// its jump.
+// (one, maybe empty, for an empty plan), evening the shares of `before`: draws or cost
+// (CostBefore). The first stretch starts where the engine stands; every other starts with a jump
+// that costs about as long as `jumpDraws` outputs take to run, so the first is that much longer
+// than the others, and a thread is only given a stretch worth at least its jump.
 std::vector<RunStretch> SplitRuns(const std::vector<uint64_t>& before, int32_t threads, uint64_t jumpDraws);
 
-// Whether a thread that jumps to take the later part of `left` outputs' runs, leaving the rest to
-// the thread doing them, gets at least its jump's worth: (left - jumpDraws) / 2, the share that
-// ends them both at once.
-inline bool WorthTakingPart(uint64_t left, uint64_t jumpDraws) { return left > jumpDraws && (left - jumpDraws) / 2 >= jumpDraws; }
+// Whether a thread that jumps to take the later part of runs costing `left` (CostBefore's unit,
+// as `jumpDraws` is), leaving the rest to the thread doing them, ends them at least half a jump
+// sooner. Taking (left - jumpDraws) / 2 ends both threads at once, (left + jumpDraws) / 2 from
+// now instead of `left`: a saving of (left - jumpDraws) / 2, worth having whatever the taker's
+// own share. Asking that share to be a jump's worth, as the first split does, left a thread idle
+// while the other still had up to three jumps' worth of runs, 5 ms of a 30 ms estimation,
+// whenever the machine's other work had slowed one thread; the half jump's margin covers a jump
+// that takes longer than estimated.
+inline bool WorthTakingPart(uint64_t left, uint64_t jumpDraws) { return left > jumpDraws && left - jumpDraws >= jumpDraws; }
 
 }  // namespace kestavel
