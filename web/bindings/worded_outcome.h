@@ -32,14 +32,11 @@ struct Writers {
 template <typename Answer, typename Convert>
 val WordedOutcome(const analysis::Outcome<Answer>& outcome, Convert convert, const Writers<Answer>& writers) {
     val result = OutcomeValue(outcome, convert);
-    const auto written = [&](auto writer) -> val {
-        const Answer* answer = std::get_if<Answer>(&outcome);
-        return answer && writer ? val(writer(*answer)) : val::null();
-    };
+    const Answer* answer = std::get_if<Answer>(&outcome);
+    const auto written = [answer](auto writer) { return answer && writer ? val(writer(*answer)) : val::null(); };
     const analysis::Refusal* refusal = std::get_if<analysis::Refusal>(&outcome);
     result.set("refusalText", refusal ? val(report::RefusalText(*refusal)) : val::null());
     result.set("text", written(writers.text));
-    const Answer* answer = std::get_if<Answer>(&outcome);
     result.set("json", answer ? val(report::JsonText(writers.json(*answer))) : val::null());
     result.set("csv", written(writers.csv));
     result.set("svg", written(writers.svg));
