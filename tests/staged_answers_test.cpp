@@ -12,6 +12,7 @@
 #include "analysis/estimate_question.h"
 #include "analysis/staged_simulation.h"
 #include "engine/trials/parallel/run_split.h"
+#include "tests/engine/same_estimate_table.h"
 
 namespace kestavel::analysis {
 namespace {
@@ -100,13 +101,7 @@ TEST(StagedAnswers, EstimateEqualsTheOneGoAnswer) {
                 EXPECT_EQ(got.range.lowerSpeed, want.range.lowerSpeed);
                 EXPECT_EQ(got.range.upperSpeed, want.range.upperSpeed);
                 EXPECT_EQ(got.path, want.path);
-                for (int i = 0; i < kTableRows; ++i) {
-                    EXPECT_EQ(got.table[i].speed, want.table[i].speed) << "row " << i;
-                    EXPECT_EQ(got.table[i].run, want.table[i].run) << "row " << i;
-                    EXPECT_EQ(got.table[i].shutOutWins, want.table[i].shutOutWins) << "row " << i;
-                    EXPECT_EQ(got.table[i].firstStrikeWins, want.table[i].firstStrikeWins) << "row " << i;
-                    EXPECT_EQ(got.table[i].shutOutRate, want.table[i].shutOutRate) << "row " << i;
-                }
+                ExpectSameTable(got.table, want.table);
                 // Counts that are not the stages' are turned away, not read past their end.
                 if (!counts.empty()) {
                     EXPECT_FALSE(AnswerEstimateFromCounts(request, std::span(counts).first(counts.size() - 1)));

@@ -11,6 +11,7 @@
 
 #include "engine/estimation/simulated_estimation.h"
 #include "engine/trials/trial_path.h"
+#include "tests/engine/same_estimate_table.h"
 
 namespace kestavel {
 namespace {
@@ -81,12 +82,7 @@ TEST(ParallelEstimation, EqualsTheSequentialOnEveryPath) {
                     ProgressLog progress;
                     const Estimation parallel = EstimateBySimulation(inputs, engine, Parallelism{threads, 0}, progress);
                     EXPECT_EQ(parallel.bestSpeed, sequential.bestSpeed);
-                    for (int i = 0; i < kTableRows; ++i) {
-                        EXPECT_EQ(parallel.table[i].speed, sequential.table[i].speed) << "row " << i;
-                        EXPECT_EQ(parallel.table[i].run, sequential.table[i].run) << "row " << i;
-                        EXPECT_EQ(parallel.table[i].shutOutWins, sequential.table[i].shutOutWins) << "row " << i;
-                        EXPECT_EQ(parallel.table[i].firstStrikeWins, sequential.table[i].firstStrikeWins) << "row " << i;
-                    }
+                    ExpectSameTable(parallel.table, sequential.table);
                     EXPECT_EQ(parallel.path, path);
                     EXPECT_EQ(engine, sequentialEngine);
                     // Runs done, rising to every candidate's, all told on the calling thread.
