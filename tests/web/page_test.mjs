@@ -97,7 +97,12 @@ const checks = {
     const page = await openPage(hosted);
     for (const [question, fields, args] of questions) {
       await ask(page, question, party, fields);
-      assert.equal(onePath(await download(page, `${question}-download-json`)), cliOut(args, 'json'), args.join(' '));
+      const json = await download(page, `${question}-download-json`);
+      assert.equal(onePath(json), cliOut(args, 'json'), args.join(' '));
+      // A simulated answer names its seed and the trial path that drew it, beside the form's own seed.
+      if (fields.seed && !fields.exact) {
+        assert.match(await page.textContent(`#${question}-seed-used`), new RegExp(`${fields.seed}.*${JSON.parse(json).trialPath}`));
+      }
       assert.equal(await download(page, `${question}-download-csv`), cliOut(args, 'csv'), args.join(' '));
       if (question !== 'curve') continue;
       const chart = path.join(scratch, 'curve.svg');

@@ -60,7 +60,7 @@ export function questionPanel(form, { party, quick, pool }) {
     const { answer } = outcome;
     result.append(views[q](outcome, request));
     if (answer.seed !== null && answer.seed !== undefined) {
-      result.append(el('p', { class: 'seed', id: `${q}-seed`,
+      result.append(el('p', { class: 'seed', id: `${q}-seed-used`,
                               text: t('page.result.seed', { seed: answer.seed, path: answer.trialPath ?? '' }) }));
     }
     if (typeof outcome.text === 'string') {
