@@ -27,10 +27,12 @@ std::optional<std::vector<RunCounts>> StagedSimulation::RunStretch(std::span<con
 
 void StagedSimulation::NamePaths(std::span<RunCounts> counts) const { NameRunPaths(*stages_, counts); }
 
-std::optional<std::vector<kestavel::RunStretch>> SplitStage(std::span<const uint64_t> draws, int32_t workers) {
-    if (draws.empty() || !std::is_sorted(draws.begin(), draws.end())) return std::nullopt;
-    std::vector<uint64_t> within(draws.begin(), draws.end());
-    for (uint64_t& d : within) d -= draws.front();
+std::vector<uint64_t> StageCost(const PlacedStage& stage) { return CostBefore(stage.plan); }
+
+std::optional<std::vector<kestavel::RunStretch>> SplitStage(std::span<const uint64_t> cost, int32_t workers) {
+    if (cost.empty() || !std::is_sorted(cost.begin(), cost.end())) return std::nullopt;
+    std::vector<uint64_t> within(cost.begin(), cost.end());
+    for (uint64_t& d : within) d -= cost.front();
     return SplitRuns(within, workers, kJumpCostInDraws);
 }
 

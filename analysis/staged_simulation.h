@@ -43,10 +43,13 @@ private:
     uint32_t seed_;
 };
 
+// Where each run of `stage` starts in time, as the threads split by it (CostBefore): the first at 0.
+std::vector<uint64_t> StageCost(const PlacedStage& stage);
+
 // The core's split of a stage's runs between at most `workers` workers: the threads' split, its
 // first stretch a jump's worth longer, as its thread needs none. A worker jumps for it too but at
-// the sequence's start, which costs it about one jump's time. `draws` as StageAfter places them;
-// none unless they never fall.
-std::optional<std::vector<kestavel::RunStretch>> SplitStage(std::span<const uint64_t> draws, int32_t workers);
+// the sequence's start, which costs it about one jump's time. `cost` as StageCost gives it (the
+// draws of StageAfter split as well, less evenly); none unless it never falls.
+std::optional<std::vector<kestavel::RunStretch>> SplitStage(std::span<const uint64_t> cost, int32_t workers);
 
 }  // namespace kestavel::analysis

@@ -104,7 +104,7 @@ const checks = {
         for (;;) {
           const stage = core.simulationStage(question, request, counts);
           if (stage.finished) break;
-          const stretches = core.splitRuns(stage.draws, workers);
+          const stretches = core.splitRuns(stage.cost, workers);
           widest = Math.max(widest, stretches.length);
           const parts = stretches.map(({ first, end }) => {
             let told = 0;

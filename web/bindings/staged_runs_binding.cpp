@@ -1,13 +1,14 @@
 // The estimate's and the curve's simulated runs in stages, for a page that spreads them over its
 // workers (analysis/staged_simulation.h):
-//   simulationStage(question, request, countsSoFar) -> {finished, draws}
-//   splitRuns(draws, workers) -> [{first, end}, ...]
+//   simulationStage(question, request, countsSoFar) -> {finished, draws, cost}
+//   splitRuns(cost, workers) -> [{first, end}, ...]
 //   runStretch(question, request, countsSoFar, first, end, onRun) -> [{shutOutWins, firstStrikeWins}, ...]
 //   finishSimulation(question, request, allCounts, lang) -> what estimate(request, lang) or curve(request, lang) gives
 // `question` is "estimate" or "curve", `request` what that function takes. Counts are every
 // earlier stage's runs' in plan order, one after another (an array per stage reads the same).
 // `draws` has where each run of the stage starts in the engine's sequence from the seed, and last
-// where the stage ends. Whatever the workers and stretches, the answer is the one estimate or
+// where the stage ends; `cost`, where each starts in time, in the same unit, from 0 (splitRuns
+// takes either, and splits by cost more evenly). Whatever the workers and stretches, the answer is the one estimate or
 // curve gives for the same seed. A call that cannot be followed throws a TypeError.
 
 #include <emscripten/bind.h>
@@ -87,20 +88,22 @@ val SimulationStage(const std::string& question, const val& request, const val& 
     if (!stage) Refuse(NotWholeStages(counts.size()));
     val v = val::object();
     v.set("finished", stage->finished);
-    v.set("draws", stage->finished ? val::null() : ArrayOf(std::vector<double>(stage->before.begin(), stage->before.end())));
+    const auto numbers = [](const std::vector<uint64_t>& at) { return ArrayOf(std::vector<double>(at.begin(), at.end())); };
+    v.set("draws", stage->finished ? val::null() : numbers(stage->before));
+    v.set("cost", stage->finished ? val::null() : numbers(analysis::StageCost(*stage)));
     return v;
 }
 
-val SplitStageRuns(const val& draws, const val& workers) {
-    if (!draws.isArray()) Refuse("draws: an array of numbers");
+val SplitStageRuns(const val& cost, const val& workers) {
+    if (!cost.isArray()) Refuse("cost: an array of numbers");
     std::vector<uint64_t> at;
-    const auto length = draws["length"].as<size_t>();
-    for (size_t i = 0; i < length; ++i) at.push_back(static_cast<uint64_t>(WholeNumberOf(draws[i], "draws")));
+    const auto length = cost["length"].as<size_t>();
+    for (size_t i = 0; i < length; ++i) at.push_back(static_cast<uint64_t>(WholeNumberOf(cost[i], "cost")));
     const int64_t workerCount = WholeNumberOf(workers, "workers");
     if (workerCount < 1) Refuse("workers: 1 or more");
     const std::optional<std::vector<RunStretch>> split =
         analysis::SplitStage(at, static_cast<int32_t>(std::min<int64_t>(workerCount, 1 << 16)));
-    if (!split) Refuse("draws: at least one number, and none below the one before it");
+    if (!split) Refuse("cost: at least one number, and none below the one before it");
     val stretches = val::array();
     for (const RunStretch& s : *split) {
         val stretch = val::object();

@@ -58,7 +58,7 @@ const ops = {
   stage(core, m) {
     const stage = core.simulationStage(m.question, m.request, m.counts);
     if (stage.finished) return { finished: true };
-    return { finished: false, runs: stage.draws.length - 1, stretches: core.splitRuns(stage.draws, m.workers) };
+    return { finished: false, runs: stage.draws.length - 1, stretches: core.splitRuns(stage.cost, m.workers) };
   },
   stretch(core, m) {
     let last = 0;
