@@ -62,7 +62,7 @@ bench: deps-all native windows web
 	@echo 'The heaviest estimation in WebAssembly under Node, one worker and staged over $(BENCH_STRETCHES) stretches:'
 	node bench/web/wasm_estimation_bench.cjs build/wasm/node build/native/bench/kestavel_bench $(BENCH_REPETITIONS) $(BENCH_STRETCHES)
 	@echo 'The page in headless Chromium:'
-	node bench/web/page_bench.mjs . $(BENCH_REPETITIONS)
+	node bench/web/page_bench.mjs . $(BENCH_REPETITIONS) build/native/bench/kestavel_bench
 	scripts/bench-window.sh
 
 # The release for players: build/dist/kestavel-VERSION-windows-x64.zip, the same bytes on every

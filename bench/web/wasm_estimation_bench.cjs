@@ -21,7 +21,7 @@ const staged = (core, workers) => {
   for (;;) {
     const stage = core.simulationStage('estimate', request, counts);
     if (stage.finished) break;
-    const parts = core.splitRuns(stage.draws, workers)
+    const parts = core.splitRuns(stage.cost, workers)
       .map(({ first, end }) => core.runStretch('estimate', request, counts, first, end, null));
     counts.push(...parts.flat());
   }
