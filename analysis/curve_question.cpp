@@ -5,6 +5,7 @@
 #include <random>
 
 #include "analysis/inputs/enemy_group.h"
+#include "analysis/inputs/observed_count.h"
 #include "engine/estimation/candidate_range.h"
 #include "engine/exact/exact_group_rates.h"
 #include "engine/exact/observed_count_fit.h"
@@ -32,6 +33,7 @@ Outcome<CurveSetUp> SetUp(const CurveRequest& r) {
     }
     // The party and the count pass the estimation's own checks.
     if (std::optional<Refusal> refusal = EnemyCountRefusal(r.enemies)) return *refusal;
+    if (std::optional<Refusal> refusal = ObservedCountRefusal(r.observed)) return *refusal;
     if (std::optional<Refusal> refusal = CandidatePartyRefusal(r.allies)) return *refusal;
 
     CurveSetUp s;

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "analysis/inputs/enemy_group.h"
+#include "analysis/inputs/observed_count.h"
 #include "engine/exact/exact_estimation.h"
 #include "engine/initiative.h"
 #include "engine/estimation/estimation_stages.h"
@@ -29,6 +30,7 @@ std::optional<Refusal> EstimateRefusal(const EstimateRequest& r) {
             if (auto refusal = percentRefusal(*r.shutOut)) return refusal;
         }
     }
+    if (auto refusal = ObservedCountRefusal(r.observed)) return refusal;
     return CandidatePartyRefusal(r.allies);
 }
 

@@ -21,6 +21,8 @@ inline constexpr WholeRange kEnemyCountRange{1, kMaxEnemyCount};
 inline constexpr int64_t kLowestEnemySpeed = 1;
 // A rate the player observed, in whole percent (the estimation's input).
 inline constexpr WholeRange kObservedPercentRange{1, 99};
+// The encounters N of a count K of N the player observed (K from 0 to N).
+inline constexpr WholeRange kObservedEncountersRange{1, 1'000'000};
 // A rate to reach, in whole percent.
 inline constexpr WholeRange kTargetPercentRange{0, 100};
 // The estimation tries enemy speeds up to this one.

@@ -72,6 +72,15 @@ TEST(Questions, RefuseAsTheWindowDoesInItsOrder) {
         {RefusalOf(AnswerEstimate({.allies = {60}, .shutOut = 0, .enemies = 3})), RefusedInput::kObservedPercent, 1, 99, 0, __LINE__},
         {RefusalOf(AnswerEstimate({.allies = {60}, .enemies = 0, .observed = BinomialCount{3, 10}})), RefusedInput::kEnemyCount,
          1, 9, 0, __LINE__},
+        // A count: N within 1 to 1000000, then K within 0 to N, before the party.
+        {RefusalOf(AnswerEstimate({.allies = {0}, .enemies = 3, .observed = BinomialCount{0, 0}})), RefusedInput::kObservedEncounters,
+         1, 1000000, 0, __LINE__},
+        {RefusalOf(AnswerEstimate({.allies = {60}, .enemies = 3, .observed = BinomialCount{3, 5000000000}})),
+         RefusedInput::kObservedEncounters, 1, 1000000, 5000000000, __LINE__},
+        {RefusalOf(AnswerEstimate({.allies = {60}, .shutOut = 40, .enemies = 3, .observed = BinomialCount{5, 3}})),
+         RefusedInput::kObservedSuccesses, 0, 3, 5, __LINE__},
+        {RefusalOf(AnswerCurve({.allies = {60}, .enemies = 3, .observed = BinomialCount{-1, 20}})), RefusedInput::kObservedSuccesses,
+         0, 20, -1, __LINE__},
         // The curve: a listed group's checks, then the estimation's.
         {RefusalOf(AnswerCurve({.allies = {60}, .enemies = 2, .listed = {80, 0}, .vary = 1})), RefusedInput::kEnemySpeed, 1, open, 0, __LINE__},
         {RefusalOf(AnswerCurve({.allies = {250}, .enemies = 10})), RefusedInput::kEnemyCount, 1, 9, 10, __LINE__},

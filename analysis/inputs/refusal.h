@@ -14,6 +14,8 @@ enum class RefusedInput {
     kEnemySpeed,        // an enemy's speed
     kEnemyCount,        // the number of enemies
     kObservedPercent,   // the rate observed, in percent
+    kObservedEncounters,  // N of an observed count K of N
+    kObservedSuccesses,   // K of it, from 0 to N
     kBestAllySpeed,     // the party's best speed, for the estimation's candidates
 };
 

@@ -6,6 +6,7 @@
 #include "report/catalogue/catalogue.h"
 #include "cli/command_line/usage_error.h"
 #include "report/text/shown_text.h"
+#include "engine/input_ranges.h"
 #include "engine/trial_limits.h"
 
 namespace kestavel::cli {
@@ -90,7 +91,8 @@ BinomialCount ParseObservedCount(const std::string& text) {
     const size_t slash = text.find('/');
     if (slash == std::string::npos) throw UsageError(Say("usage.observedForm", {ShownArgument(text.substr(0, 40))}));
     BinomialCount count{};
-    count.trials = ParseStrictInteger(text.substr(slash + 1), 1, kMostObservedEncounters, Say("usage.whatObservedN"));
+    count.trials = ParseStrictInteger(text.substr(slash + 1), kObservedEncountersRange.lowest,
+                                      kObservedEncountersRange.highest, Say("usage.whatObservedN"));
     count.successes = ParseStrictInteger(text.substr(0, slash), 0, count.trials, Say("usage.whatObservedK"));
     return count;
 }

@@ -31,9 +31,7 @@ std::vector<int32_t> ParseAllySpeeds(const std::string& text);
 // to refuse, as its fields are.
 std::vector<int32_t> ParseEnemySpeeds(const std::string& text);
 
-constexpr int64_t kMostObservedEncounters = 1000000;
-
-// "K/N" with 0 <= K <= N and 1 <= N <= 1000000.
+// "K/N" with 0 <= K <= N and N in kObservedEncountersRange.
 BinomialCount ParseObservedCount(const std::string& text);
 
 }  // namespace kestavel::cli

@@ -1,5 +1,7 @@
 #include "report/text/refusal_text.h"
 
+#include <string>
+
 #include "report/catalogue/catalogue.h"
 
 namespace kestavel::report {
@@ -15,6 +17,8 @@ std::string Message(RefusedInput input) {
         case RefusedInput::kEnemySpeed: return Say("refusal.enemySpeed");
         case RefusedInput::kEnemyCount: return Say("refusal.enemyCount");
         case RefusedInput::kObservedPercent: return Say("refusal.observedPercent");
+        case RefusedInput::kObservedEncounters: return Say("refusal.observedEncounters");
+        case RefusedInput::kObservedSuccesses: return Say("refusal.observedSuccesses");
         case RefusedInput::kBestAllySpeed: return Say("refusal.allySpeed");
     }
     return "";
@@ -29,7 +33,8 @@ std::string AcceptedText(const analysis::Refusal& r) {
 }  // namespace
 
 std::string RefusalText(const analysis::Refusal& refusal) {
-    return Message(refusal.input) + Say("refusal.range", {AcceptedText(refusal), refusal.given});
+    // The value given in full: an observed count's N may be past what %d writes.
+    return Message(refusal.input) + Say("refusal.range", {AcceptedText(refusal), std::to_string(refusal.given)});
 }
 
 }  // namespace kestavel::report

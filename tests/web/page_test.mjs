@@ -138,6 +138,10 @@ const checks = {
     await page.fill('#curve-to', '');
     await page.fill('#curve-from', '5');
     await page.waitForSelector('#curve-to-error:not([hidden])');
+    // A count the core refuses, which the command line already refuses as it reads it.
+    await page.goto(`${hosted}#estimate?observed=5/3&enemies=3&allies=${party}`);
+    await page.waitForSelector('#estimate-observed-error:not([hidden])');
+    assert.equal(await page.textContent('#estimate-observed-error'), '観測した成功数 K が不正な値です（0 から 3、指定は 5）');
     await page.close();
   },
 

@@ -64,11 +64,7 @@ CurveAnswerValue CurveAnswerValueOf(const analysis::CurveAnswer& r) {
 }
 
 analysis::CurveRequest RequestOf(const CurveRequestValue& in) {
-    std::optional<BinomialCount> observed;
-    if (!in.observed.isNull() && !in.observed.isUndefined()) {
-        observed = BinomialCount{static_cast<int64_t>(in.observed["successes"].as<double>()),
-                                 static_cast<int64_t>(in.observed["encounters"].as<double>())};
-    }
+    const std::optional<BinomialCount> observed = ObservedCountOf(in.observed);
     analysis::CurveRequest request{.allies = IntsOf(in.allies),
                                    .enemies = in.enemies,
                                    .listed = IntsOf(in.enemySpeeds),

@@ -119,11 +119,7 @@ EstimateAnswerValue EstimateAnswerValueOf(const analysis::EstimateAnswer& r) {
 }
 
 analysis::EstimateRequest RequestOf(const EstimateRequestValue& in) {
-    std::optional<BinomialCount> observed;
-    if (!in.observed.isNull() && !in.observed.isUndefined()) {
-        observed = BinomialCount{static_cast<int64_t>(in.observed["successes"].as<double>()),
-                                 static_cast<int64_t>(in.observed["encounters"].as<double>())};
-    }
+    const std::optional<BinomialCount> observed = ObservedCountOf(in.observed);
     analysis::EstimateRequest request{.allies = IntsOf(in.allies),
                                             .firstStrike = OptionalIntOf(in.firstStrike),
                                             .shutOut = OptionalIntOf(in.shutOut),

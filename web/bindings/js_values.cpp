@@ -2,6 +2,9 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <cmath>
+
 namespace kestavel::web {
 
 std::vector<int32_t> IntsOf(const val& array) {
@@ -12,6 +15,22 @@ std::vector<int32_t> IntsOf(const val& array) {
 std::optional<int32_t> OptionalIntOf(const val& number) {
     if (number.isNull() || number.isUndefined()) return std::nullopt;
     return number.as<int32_t>();
+}
+
+namespace {
+
+int64_t HeldWhole(const val& number) {
+    if (!number.isNumber()) return -1;
+    const double x = number.as<double>();
+    if (std::isnan(x)) return -1;
+    return static_cast<int64_t>(std::trunc(std::clamp(x, -0x1p53, 0x1p53)));
+}
+
+}  // namespace
+
+std::optional<BinomialCount> ObservedCountOf(const val& observed) {
+    if (observed.isNull() || observed.isUndefined()) return std::nullopt;
+    return BinomialCount{HeldWhole(observed["successes"]), HeldWhole(observed["encounters"])};
 }
 
 analysis::EnemyGroup GroupOf(const val& enemySpeed, const val& enemies, const val& enemySpeeds) {
@@ -33,6 +52,8 @@ const char* RefusedInputName(analysis::RefusedInput input) {
         case analysis::RefusedInput::kEnemySpeed: return "enemySpeed";
         case analysis::RefusedInput::kEnemyCount: return "enemyCount";
         case analysis::RefusedInput::kObservedPercent: return "observedPercent";
+        case analysis::RefusedInput::kObservedEncounters: return "observedEncounters";
+        case analysis::RefusedInput::kObservedSuccesses: return "observedSuccesses";
         case analysis::RefusedInput::kBestAllySpeed: return "bestAllySpeed";
     }
     return "unknown";

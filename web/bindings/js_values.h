@@ -11,6 +11,7 @@
 
 #include "analysis/inputs/enemy_group.h"
 #include "analysis/inputs/refusal.h"
+#include "engine/exact/binomial_interval.h"
 
 namespace kestavel::web {
 
@@ -31,6 +32,11 @@ template <typename T>
 val OrNull(const std::optional<T>& value) {
     return value ? val(*value) : val::null();
 }
+
+// {successes, encounters}, or nothing for null and undefined. Each is taken whole, toward 0, and
+// held within 2^53 either way (what is not a number is -1), so that the question refuses what is
+// out of its range rather than a conversion wrapping it into range.
+std::optional<BinomialCount> ObservedCountOf(const val& observed);
 
 // {allies, enemySpeed, enemies, enemySpeeds} as the CLI reads --enemy-speed and --enemies, or
 // --enemy-speeds when that array is not empty.

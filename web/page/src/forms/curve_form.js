@@ -55,5 +55,5 @@ export const curveForm = {
 
   refusedField: (refused, values) =>
     ({ enemySpeed: 'enemy-speeds', enemyCount: listed(values) ? 'enemy-speeds' : 'enemies', bestAllySpeed: 'allies',
-       allySpeed: 'allies' })[refused],
+       allySpeed: 'allies', observedEncounters: 'observed', observedSuccesses: 'observed' })[refused],
 };

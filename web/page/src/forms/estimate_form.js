@@ -46,5 +46,6 @@ export const estimateForm = {
   },
 
   refusedField: (refused) =>
-    ({ observedPercent: 'percent', enemyCount: 'enemies', bestAllySpeed: 'allies', allySpeed: 'allies' })[refused],
+    ({ observedPercent: 'percent', observedEncounters: 'observed', observedSuccesses: 'observed', enemyCount: 'enemies',
+       bestAllySpeed: 'allies', allySpeed: 'allies' })[refused],
 };
