@@ -4,7 +4,7 @@
 
 KESTAVEL_KERNEL_BEGIN(avx2, "avx2")
 
-// What the body needs of this width (see x86_kernel_body.h).
+// What the body needs of this width (see vector_kernel_body.h).
 struct Lanes {
     using Words = __m256i;
     using HalfWords = __m128i;
@@ -58,6 +58,6 @@ struct Lanes {
     static Count CountWhere(Count count, Mask m) { return _mm256_sub_epi32(count, m); }
 };
 
-#include "engine/trials/kernels/x86_kernel_body.h"
+#include "engine/trials/kernels/vector_kernel_body.h"
 
 KESTAVEL_KERNEL_END

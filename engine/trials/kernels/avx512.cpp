@@ -4,7 +4,7 @@
 
 KESTAVEL_KERNEL_BEGIN(avx512, "avx512f")
 
-// What the body needs of this width (see x86_kernel_body.h).
+// What the body needs of this width (see vector_kernel_body.h).
 struct Lanes {
     using Words = __m512i;
     using HalfWords = __m256i;
@@ -52,6 +52,6 @@ struct Lanes {
     static Count CountWhere(Count count, Mask m) { return count + std::popcount(static_cast<unsigned>(m)); }
 };
 
-#include "engine/trials/kernels/x86_kernel_body.h"
+#include "engine/trials/kernels/vector_kernel_body.h"
 
 KESTAVEL_KERNEL_END

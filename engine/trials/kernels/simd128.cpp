@@ -1,7 +1,8 @@
 // The kernels for WebAssembly's 128-bit vectors (simd128): four words, or four trials, at a time.
-// The x86 kernels' body is written on the compiler's vector operators and a `Lanes` alone, so it
-// serves here too, with WebAssembly's own operations in `Lanes`. Built only into the module for
-// browsers that have simd128 (-msimd128); the others load the module without it.
+// The vector kernels' body, which the x86 paths run, is written on the compiler's vector operators
+// and a `Lanes` alone, so it serves here too, with WebAssembly's own operations in `Lanes`. Built
+// only into the module for browsers that have simd128 (-msimd128); the others load the module
+// without it.
 
 #include <wasm_simd128.h>
 
@@ -17,7 +18,7 @@
 
 namespace kestavel::simd128 {
 
-// What the body needs of this width (see x86_kernel_body.h). Half of a vector of words is its low
+// What the body needs of this width (see vector_kernel_body.h). Half of a vector of words is its low
 // two words, as the conversion to two doubles reads them.
 struct Lanes {
     using Words = v128_t;
@@ -69,6 +70,6 @@ struct Lanes {
     static Count CountWhere(Count count, Mask m) { return wasm_i32x4_sub(count, m); }
 };
 
-#include "engine/trials/kernels/x86_kernel_body.h"
+#include "engine/trials/kernels/vector_kernel_body.h"
 
 }  // namespace kestavel::simd128

@@ -4,7 +4,7 @@
 
 KESTAVEL_KERNEL_BEGIN(sse41, "sse4.1")
 
-// What the body needs of this width (see x86_kernel_body.h). Half of a vector of words is its
+// What the body needs of this width (see vector_kernel_body.h). Half of a vector of words is its
 // low 64 bits, two words, as the conversion to two doubles reads them.
 struct Lanes {
     using Words = __m128i;
@@ -45,6 +45,6 @@ struct Lanes {
     static Count CountWhere(Count count, Mask m) { return _mm_sub_epi32(count, m); }
 };
 
-#include "engine/trials/kernels/x86_kernel_body.h"
+#include "engine/trials/kernels/vector_kernel_body.h"
 
 KESTAVEL_KERNEL_END

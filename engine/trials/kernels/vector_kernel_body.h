@@ -1,4 +1,4 @@
-// The vector kernels, written once for every x86 width (and WebAssembly's simd128, whose kernel
+// The vector kernels, written once for every x86 width and WebAssembly's simd128 (whose kernel
 // file opens its own namespace: simd128.cpp). Not a header of its own: each x86 kernel file
 // includes it between KESTAVEL_KERNEL_BEGIN(name, isa) and KESTAVEL_KERNEL_END (see
 // x86_target.h), which open and close the width's namespace and switch its instruction set on
@@ -31,7 +31,7 @@
 
 namespace {
 
-#include "engine/trials/kernels/x86_kernel_words.h"
+#include "engine/trials/kernels/vector_kernel_words.h"
 
 struct Constants {
     Reals zero;
@@ -66,7 +66,7 @@ inline Verdicts JudgeExactly(const Output& output, Words first, Words largest, c
     return v;
 }
 
-#include "engine/trials/kernels/x86_quick_filter.h"
+#include "engine/trials/kernels/vector_quick_filter.h"
 
 // The filter's best ally for kWidth trials at once, one per lane; `output(i)` gives the tempered
 // outputs of the trials' i-th draws. 0 when no ally is listed.

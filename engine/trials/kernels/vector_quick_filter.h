@@ -1,5 +1,6 @@
-// A piece of the x86 kernel body (x86_kernel_body.h), included by it inside the kernel's namespace
-// after Words, Floats and ShiftRight: the single-precision filter's constants and arithmetic.
+// A piece of the vector kernel body (vector_kernel_body.h), included by it inside the kernel's
+// namespace after Words, Floats and ShiftRight: the single-precision filter's constants and
+// arithmetic.
 
 // The single-precision filter. An initiative is computed as q * scale + offset in float, with
 // q = r >> 8 (below 2^24, so converted exactly), scale = fl(kFactorScale * 256 * speed) and

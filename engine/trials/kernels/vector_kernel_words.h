@@ -1,6 +1,6 @@
-// A piece of the x86 kernel body (x86_kernel_body.h), included by it inside the kernel's namespace
-// after `Lanes`: the twister's words in vectors, their layout, transpose and tempering, and the
-// initiative of a half of them.
+// A piece of the vector kernel body (vector_kernel_body.h), included by it inside the kernel's
+// namespace after `Lanes`: the twister's words in vectors, their layout, transpose and tempering,
+// and the initiative of a half of them.
 
 // Words in a vector: 4 (SSE4.1), 8 (AVX2) or 16 (AVX-512).
 constexpr int kWidth = static_cast<int>(sizeof(Lanes::Words) / sizeof(uint32_t));
