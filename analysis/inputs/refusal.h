@@ -11,12 +11,12 @@
 namespace kestavel::analysis {
 
 enum class RefusedInput {
-    kEnemySpeed,        // an enemy's speed
-    kEnemyCount,        // the number of enemies
-    kObservedPercent,   // the rate observed, in percent
+    kEnemySpeed,          // an enemy's speed
+    kEnemyCount,          // the number of enemies
+    kObservedPercent,     // the rate observed, in percent
     kObservedEncounters,  // N of an observed count K of N
     kObservedSuccesses,   // K of it, from 0 to N
-    kBestAllySpeed,     // the party's best speed, for the estimation's candidates
+    kBestAllySpeed,       // the party's best speed, for the estimation's candidates
 };
 
 struct Refusal {
