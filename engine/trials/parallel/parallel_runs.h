@@ -13,10 +13,11 @@
 namespace kestavel {
 
 // What a jump of the engine to a thread's first run costs, in the outputs a run takes in that
-// time: a jump takes about a millisecond, in which the fastest paths take 3 to 5 million outputs
-// (`make bench`: JumpWhole, and HeaviestEstimation's outputs/ns). A stretch shorter than that is
-// done faster by the thread before it than after a jump.
-inline constexpr uint64_t kJumpCostInDraws = 4'000'000;
+// time: a jump takes 0.5 to 0.9 ms, timed inside the threads' runs (`make bench`'s
+// JumpWhole/second_thread: 0.75 ms), in which the fastest paths take about 2.5 million outputs
+// (HeaviestEstimation's outputs/ns: 3.3), the SSE4.1 path 1.3 million. A stretch shorter than
+// that is done faster by the thread before it than after a jump.
+inline constexpr uint64_t kJumpCostInDraws = 2'500'000;
 
 struct Parallelism {
     int32_t threads = 1;

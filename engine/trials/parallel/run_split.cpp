@@ -34,10 +34,10 @@ std::vector<RunStretch> SplitRuns(const std::vector<uint64_t>& before, int32_t t
     const uint64_t total = before[runs];
 
     // With w threads the first does (total + (w - 1) jumpDraws) / w and each other one jump's
-    // worth less, (total - jumpDraws) / w: that must come to a jump's worth at least.
+    // worth less, (total - jumpDraws) / w: that must come to half a jump's worth at least.
     uint64_t threadCount = static_cast<uint64_t>(std::max(threads, 1));
     threadCount = std::min<uint64_t>(threadCount, std::max<size_t>(runs, 1));
-    while (threadCount > 1 && (total <= jumpDraws || (total - jumpDraws) / threadCount < jumpDraws)) --threadCount;
+    while (threadCount > 1 && (total <= jumpDraws || (total - jumpDraws) / threadCount < jumpDraws / 2)) --threadCount;
 
     std::vector<RunStretch> stretches(1);
     if (threadCount > 1) {
