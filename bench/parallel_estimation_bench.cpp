@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <thread>
+#include <vector>
 
 #include "analysis/estimate_question.h"
 #include "commands/progress/throttled_progress.h"
