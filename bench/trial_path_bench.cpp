@@ -3,14 +3,17 @@
 // path's estimation preceded by its twister alone: the same 188 million outputs generated and
 // tempered at that path's width with nothing judged, the floor of one core. Every fast path
 // reports its speed-up over the plain loop's best repetition measured before it (x_plain), each
-// estimation its time over its own path's best floor (x_floor), and every benchmark the engine
-// outputs it consumes per nanosecond. All are reckoned in CPU time, so that other work on a
-// shared machine weighs less on them.
+// estimation its time over its own path's floor (x_floor: the median of pairs, the floor timed
+// just before each estimation, so that both see the same machine; a shared machine's speed
+// drifts by 10 % and more over a minute), and every benchmark the engine outputs it consumes per
+// nanosecond. All are reckoned in CPU time, so that other work on a shared machine weighs less on
+// them.
 
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <ctime>
+#include <functional>
 #include <map>
 #include <memory>
 #include <random>
@@ -44,12 +47,6 @@ std::map<std::string, double>& PlainSeconds() {
     return seconds;
 }
 
-// The best seconds per iteration of the twister alone, by path.
-std::map<TrialPath, double>& FloorSeconds() {
-    static std::map<TrialPath, double> seconds;
-    return seconds;
-}
-
 void KeepLeast(double& known, bool isKnown, double seconds) { known = isKnown ? std::min(known, seconds) : seconds; }
 
 std::unique_ptr<kestavel::SpeedSimulator> Simulator(int enemies) {
@@ -61,18 +58,25 @@ std::unique_ptr<kestavel::SpeedSimulator> Simulator(int enemies) {
     return s;
 }
 
-// Runs `body` per iteration on `path`, then reports outputs per ns and the speed-up.
-template <typename Body>
-void Measure(benchmark::State& state, TrialPath path, const std::string& task, double outputsPerIteration, Body body) {
+// Runs `body` per iteration on `path`, then reports outputs per ns and the speed-up. `before`
+// runs ahead of each iteration, outside its time, and is told the iteration's seconds after it.
+template <typename Body, typename Before>
+void Measure(benchmark::State& state, TrialPath path, const std::string& task, double outputsPerIteration, Body body,
+             Before before) {
     if (!kestavel::ChooseTrialPath(path)) {
         state.SkipWithError("this CPU cannot run this path");
         return;
     }
     double seconds = 0;
     for (auto _ : state) {
+        state.PauseTiming();
+        auto after = before();
+        state.ResumeTiming();
         const double start = Now();
         body();
-        seconds += Now() - start;
+        const double taken = Now() - start;
+        after(taken);
+        seconds += taken;
     }
     kestavel::ChooseTrialPath(kestavel::FastestTrialPath());
     const double perIteration = seconds / static_cast<double>(state.iterations());
@@ -83,13 +87,55 @@ void Measure(benchmark::State& state, TrialPath path, const std::string& task, d
     } else if (PlainSeconds().count(task)) {
         state.counters["x_plain"] = PlainSeconds()[task] / perIteration;
     }
-    if (task == kFloorTask) {
-        const bool known = FloorSeconds().count(path) != 0;
-        KeepLeast(FloorSeconds()[path], known, perIteration);
-    } else if (task == kEstimateTask && FloorSeconds().count(path)) {
-        state.counters["x_floor"] = perIteration / FloorSeconds()[path];
-    }
 }
+
+// Nothing ahead of an iteration.
+auto NothingBefore() {
+    return [] { return [](double) {}; };
+}
+
+template <typename Body>
+void Measure(benchmark::State& state, TrialPath path, const std::string& task, double outputsPerIteration, Body body) {
+    Measure(state, path, task, outputsPerIteration, body, NothingBefore());
+}
+
+double Median(std::vector<double> values) {
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
+
+// The heaviest estimation's outputs, generated and tempered by the path's kernel (by the engine
+// itself for the plain loop) and folded into a sink.
+class Floor {
+public:
+    explicit Floor(TrialPath path) : kernel_(kestavel::KernelFor(path)), sequence_(std::make_unique<kestavel::TwisterSequence>()) {
+        loaded_ = sequence_->Load(engine_);
+    }
+    bool Loaded() const { return loaded_; }
+
+    uint32_t Fold() {
+        const auto outputs = static_cast<uint64_t>(kHeaviestOutputs);
+        uint32_t sink = 0;
+        if (kernel_ == nullptr) {
+            for (uint64_t i = 0; i < outputs; ++i) sink ^= static_cast<uint32_t>(engine_());
+            return sink;
+        }
+        for (uint64_t done = 0; done < outputs;) {
+            sequence_->Refill(*kernel_);
+            const size_t count = sequence_->Available() - sequence_->Available() % 16;
+            sink ^= kernel_->foldTempered(sequence_->Next(), count);
+            sequence_->Take(count);
+            done += count;
+        }
+        return sink;
+    }
+
+private:
+    const kestavel::TrialKernel* kernel_;
+    std::mt19937 engine_{1u};
+    std::unique_ptr<kestavel::TwisterSequence> sequence_;
+    bool loaded_ = false;
+};
 
 void RateRun(benchmark::State& state, TrialPath path, int enemies) {
     auto s = Simulator(enemies);
@@ -103,37 +149,29 @@ void RateRun(benchmark::State& state, TrialPath path, int enemies) {
 void HeaviestEstimation(benchmark::State& state, TrialPath path) {
     auto s = Simulator(9);
     NoProgress progress;
+    Floor floor(path);
+    std::vector<double> overFloor;
+    const auto floorFirst = [&]() -> std::function<void(double)> {
+        if (!floor.Loaded()) return [](double) {};
+        const double start = Now();
+        benchmark::DoNotOptimize(floor.Fold());
+        const double floorSeconds = Now() - start;
+        return [&overFloor, floorSeconds](double seconds) { overFloor.push_back(seconds / floorSeconds); };
+    };
     Measure(state, path, kEstimateTask, kHeaviestOutputs, [&] {
         benchmark::DoNotOptimize(kestavel::EstimateEnemySpeed(*s, kestavel::kMatchShutOut, progress));
-    });
+    }, floorFirst);
+    if (!overFloor.empty()) state.counters["x_floor"] = Median(overFloor);
 }
 
-// The heaviest estimation's outputs, generated and tempered by the path's kernel (by the engine
-// itself for the plain loop) and folded into a sink.
+// The floor alone, for its own figure.
 void TwisterAlone(benchmark::State& state, TrialPath path) {
-    const kestavel::TrialKernel* kernel = kestavel::KernelFor(path);
-    std::mt19937 engine(1u);
-    auto sequence = std::make_unique<kestavel::TwisterSequence>();
-    if (!sequence->Load(engine)) {
+    Floor floor(path);
+    if (!floor.Loaded()) {
         state.SkipWithError("this library's engine state cannot be read");
         return;
     }
-    const auto outputs = static_cast<uint64_t>(kHeaviestOutputs);
-    Measure(state, path, kFloorTask, kHeaviestOutputs, [&] {
-        uint32_t sink = 0;
-        if (kernel == nullptr) {
-            for (uint64_t i = 0; i < outputs; ++i) sink ^= static_cast<uint32_t>(engine());
-        } else {
-            for (uint64_t done = 0; done < outputs;) {
-                sequence->Refill(*kernel);
-                const size_t count = sequence->Available() - sequence->Available() % 16;
-                sink ^= kernel->foldTempered(sequence->Next(), count);
-                sequence->Take(count);
-                done += count;
-            }
-        }
-        benchmark::DoNotOptimize(sink);
-    });
+    Measure(state, path, kFloorTask, kHeaviestOutputs, [&] { benchmark::DoNotOptimize(floor.Fold()); });
 }
 
 double Least(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
