@@ -17,22 +17,6 @@ std::optional<int32_t> OptionalIntOf(const val& number) {
     return number.as<int32_t>();
 }
 
-namespace {
-
-int64_t HeldWhole(const val& number) {
-    if (!number.isNumber()) return -1;
-    const double x = number.as<double>();
-    if (std::isnan(x)) return -1;
-    return static_cast<int64_t>(std::trunc(std::clamp(x, -0x1p53, 0x1p53)));
-}
-
-}  // namespace
-
-std::optional<BinomialCount> ObservedCountOf(const val& observed) {
-    if (observed.isNull() || observed.isUndefined()) return std::nullopt;
-    return BinomialCount{HeldWhole(observed["successes"]), HeldWhole(observed["encounters"])};
-}
-
 analysis::EnemyGroup GroupOf(const val& enemySpeed, const val& enemies, const val& enemySpeeds) {
     analysis::EnemyGroup group;
     group.listed = IntsOf(enemySpeeds);
@@ -47,6 +31,13 @@ analysis::EnemyGroup GroupOf(const val& enemySpeed, const val& enemies, const va
 
 namespace {
 
+int64_t HeldWhole(const val& number) {
+    if (!number.isNumber()) return -1;
+    const double x = number.as<double>();
+    if (std::isnan(x)) return -1;
+    return static_cast<int64_t>(std::trunc(std::clamp(x, -0x1p53, 0x1p53)));
+}
+
 const char* RefusedInputName(analysis::RefusedInput input) {
     switch (input) {
         case analysis::RefusedInput::kEnemySpeed: return "enemySpeed";
@@ -60,6 +51,11 @@ const char* RefusedInputName(analysis::RefusedInput input) {
 }
 
 }  // namespace
+
+std::optional<BinomialCount> ObservedCountOf(const val& observed) {
+    if (observed.isNull() || observed.isUndefined()) return std::nullopt;
+    return BinomialCount{HeldWhole(observed["successes"]), HeldWhole(observed["encounters"])};
+}
 
 RefusalValue RefusalValueOf(const analysis::Refusal& refusal) {
     return {RefusedInputName(refusal.input), static_cast<double>(refusal.lowest),
