@@ -24,6 +24,11 @@ bool AnySpeedIsNaN(const double (&allySpeed)[kAllyCount], double enemySpeed) {
     return false;
 }
 
+// An actor's initiative at the lowest and at the highest engine output, as the plain loop
+// computes every one: no draw gives it less or more.
+double WorstInitiative(double speed) { return (0.0 * kFactorScale + kFactorOffset) * speed; }
+double BestInitiative(double speed) { return (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * speed; }
+
 TrialShape ShapeOf(const double (&allySpeed)[kAllyCount], double enemySpeed, int32_t enemyCount) {
     TrialShape shape{};
     shape.enemyCount = enemyCount;
@@ -36,10 +41,10 @@ TrialShape ShapeOf(const double (&allySpeed)[kAllyCount], double enemySpeed, int
     // worst: its every initiative is below every enemy's (the best enemy's, clamped at 0, is at
     // least the first's), so whenever it holds the party's best the party loses both ways, with
     // it or without it, or with no ally left at all, whose best is 0.
-    const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * BestAllySpeed(allySpeed);
-    const double enemiesWorst = (0.0 * kFactorScale + kFactorOffset) * enemySpeed;
+    const double fastestWorst = WorstInitiative(BestAllySpeed(allySpeed));
+    const double enemiesWorst = WorstInitiative(enemySpeed);
     for (int i = 0; i < kAllyCount; ++i) {
-        const double best = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * allySpeed[i];
+        const double best = BestInitiative(allySpeed[i]);
         if (allySpeed[i] > 0 && !(best < fastestWorst) && !(best < enemiesWorst)) {
             shape.allyOffset[shape.activeAllyCount] = i;
             shape.allySpeed[shape.activeAllyCount] = allySpeed[i];
@@ -54,11 +59,9 @@ TrialShape ShapeOf(const double (&allySpeed)[kAllyCount], double enemySpeed, int
 // it loses when ShapeOf leaves no ally to judge against enemies whose worst is above 0. The
 // ends of an estimation's candidate range are such runs.
 std::optional<bool> CertainOutcome(const double (&allySpeed)[kAllyCount], double enemySpeed, const TrialShape& shape) {
-    const double fastestWorst = (0.0 * kFactorScale + kFactorOffset) * BestAllySpeed(allySpeed);
-    const double enemiesBest = (static_cast<double>(UINT32_MAX) * kFactorScale + kFactorOffset) * enemySpeed;
-    const double enemiesWorst = (0.0 * kFactorScale + kFactorOffset) * enemySpeed;
-    if (fastestWorst > 0 && enemiesBest < fastestWorst) return true;
-    if (shape.activeAllyCount == 0 && enemiesWorst > 0) return false;
+    const double fastestWorst = WorstInitiative(BestAllySpeed(allySpeed));
+    if (fastestWorst > 0 && BestInitiative(enemySpeed) < fastestWorst) return true;
+    if (shape.activeAllyCount == 0 && WorstInitiative(enemySpeed) > 0) return false;
     return std::nullopt;
 }
 
