@@ -99,10 +99,10 @@ bool Simulated(const EstimateRequest& r) { return (r.firstStrike || r.shutOut) &
 template <typename Simulate>
 Outcome<EstimateAnswer> AnswerWith(const EstimateRequest& r, Simulate simulate) {
     if (std::optional<Refusal> refusal = EstimateRefusal(r)) return *refusal;
+    const EstimationInputs inputs = InputsOf(r);
     EstimateAnswer answer;
     answer.request = r;
-    answer.enemies = r.firstStrike ? 1 : r.enemies;
-    const EstimationInputs inputs = InputsOf(r);
+    answer.enemies = inputs.enemyCount;
 
     if (r.observed) answer.countFit = FitCount(inputs.allySpeed, answer.enemies, *r.observed);
     if (!r.firstStrike && !r.shutOut) {
