@@ -1,6 +1,6 @@
 // curve: both exact rates at every enemy speed of a range (one listed enemy's, the others as
 // listed), a simulated run per speed on request, and the speeds a count K of N allows.
-import { INT32, observedCount, seedOf, speedList, wholeNumber } from './field_reading.js';
+import { INT32, observedCount, observedFieldOf, seedOf, speedList, wholeNumber } from './field_reading.js';
 import { requestReader } from './request_reader.js';
 
 const listed = (v) => v.group === 'listed';
@@ -55,5 +55,5 @@ export const curveForm = {
 
   refusedField: (refused, values) =>
     ({ enemySpeed: 'enemy-speeds', enemyCount: listed(values) ? 'enemy-speeds' : 'enemies', bestAllySpeed: 'allies',
-       allySpeed: 'allies', observedEncounters: 'observed', observedSuccesses: 'observed' })[refused],
+       allySpeed: 'allies', ...observedFieldOf })[refused],
 };

@@ -1,6 +1,6 @@
 // estimate: the enemy speed behind a first-strike or shut-out rate (simulated as the window
 // runs it, or exact), or behind a count K of N (always exact, as the CLI's --observed).
-import { INT32, observedCount, seedOf, wholeNumber } from './field_reading.js';
+import { INT32, observedCount, observedFieldOf, seedOf, wholeNumber } from './field_reading.js';
 import { requestReader } from './request_reader.js';
 
 const counted = (v) => v.basis === 'observed';
@@ -46,6 +46,6 @@ export const estimateForm = {
   },
 
   refusedField: (refused) =>
-    ({ observedPercent: 'percent', observedEncounters: 'observed', observedSuccesses: 'observed', enemyCount: 'enemies',
-       bestAllySpeed: 'allies', allySpeed: 'allies' })[refused],
+    ({ ...observedFieldOf, observedPercent: 'percent', enemyCount: 'enemies', bestAllySpeed: 'allies',
+       allySpeed: 'allies' })[refused],
 };

@@ -54,6 +54,9 @@ export function observedCount(text) {
   return { successes, encounters };
 }
 
+// Where the core's refusals of a count are shown: the count's own field.
+export const observedFieldOf = { observedEncounters: 'observed', observedSuccesses: 'observed' };
+
 // A seed given, or one drawn here and shown with the answer (and kept in the link).
 export function seedOf(text) {
   if (text.trim() !== '') return { seed: wholeNumber(text, SEEDS), drawn: false };
