@@ -12,7 +12,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import { launchChromium, serveFolder } from '../../tests/web/browser.mjs';
+import { answered as answeredOn, launchChromium, serveFolder } from '../../tests/web/browser.mjs';
 
 const [sourceDir, repetitionsText = '5', nativeBench] = process.argv.slice(2);
 const repetitions = Math.max(1, Number(repetitionsText));
@@ -27,10 +27,7 @@ const summary = (times) => {
   return `min ${sorted[0].toFixed(0)} ms, median ${sorted[Math.floor(sorted.length / 2)].toFixed(0)} ms`;
 };
 
-// Until the question's answer is that of the link the page now shows.
-const answered = (page, q) => page.waitForFunction((question) =>
-  document.getElementById(`${question}-result`)?.dataset.link === location.hash &&
-  document.getElementById(`${question}-download-json`), q, { timeout: 120000, polling: 5 });
+const answered = (page, question) => answeredOn(page, question, { timeout: 120000, polling: 5 });
 
 async function timeToFirstAnswer() {
   const times = [];

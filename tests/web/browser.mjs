@@ -32,3 +32,9 @@ export async function serveFolder(folder) {
   await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
   return { url: `http://127.0.0.1:${server.address().port}/`, close: () => server.close() };
 }
+
+// Until a question's answer is that of the link the page now shows (not the one before), with its
+// downloads offered; `options` as Playwright's waitForFunction takes them.
+export const answered = (page, question, options = {}) => page.waitForFunction((q) =>
+  document.getElementById(`${q}-result`)?.dataset.link === location.hash && document.getElementById(`${q}-download-json`),
+  question, options);

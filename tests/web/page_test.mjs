@@ -11,7 +11,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { pathToFileURL } from 'node:url';
 
-import { launchChromium, serveFolder } from './browser.mjs';
+import { answered, launchChromium, serveFolder } from './browser.mjs';
 
 const [sourceDir, cli, chromiumPath = '/usr/bin/chromium'] = process.argv.slice(2);
 const webDir = path.join(sourceDir, 'build/web');
@@ -69,10 +69,6 @@ async function ask(page, question, allies, fields) {
   await answered(page, question);
 }
 
-// Until the question's answer is that of the link the page now shows (not the one before).
-const answered = (page, question) => page.waitForFunction((q) =>
-  document.getElementById(`${q}-result`).dataset.link === location.hash && document.getElementById(`${q}-download-json`),
-  question);
 
 const party = '60,50,40,30,20';
 const questions = [
