@@ -46,7 +46,7 @@ std::vector<Pair> NearTies(double allySpeed, double enemySpeed, uint32_t from, u
             const double y = Initiative(s, enemySpeed);
             if (y == x || y == std::nextafter(x, 0.0) || y == std::nextafter(x, HUGE_VAL)) {
                 lastBit.push_back({r, s});
-            } else if (close.size() < 32 && std::fabs(x - y) < x * 0x1p-17) {
+            } else if (close.size() < 32 && std::fabs(x - y) < x * 0x1p-15) {
                 close.push_back({r, s});
             }
         }
@@ -80,10 +80,15 @@ const TieCase kTieCases[] = {
     {{16383, 0, 0, 0, 0}, 16384, 0x10000000u, 1u << 20, false},
     {{16385, 16384, 0, 0, 0}, 16384, 0xA0000000u, 1u << 20, false},
     {{5.5, 0, 0, 0, 4}, 4.5, 0x80000000u, 1u << 20, false},
+    // Outputs at the top, which the tempering's last step moves furthest: the ally's low bits
+    // high, the enemy's low, so that leaving the step out lowers one and raises the other.
+    {{999998.86, 0, 0, 0, 0}, 1000000, 0xFFFFF000u, 1u << 12, false},
 };
 
 // Trials built from the pairs, the enemy's output first in some and last in others, in every
-// enemy count; their tempered outputs laid out as a run's.
+// enemy count; their tempered outputs laid out as a run's. Beside the enemy that meets the ally,
+// the second draws an output that differs from its own only in the low 14 bits, which the
+// tempering's last step alone sets: the two are ordered only once it is done.
 struct Trials {
     std::vector<uint32_t> outputs;
     int count = 0;
@@ -99,7 +104,7 @@ Trials Build(const std::vector<Pair>& pairs, int enemyCount, int count) {
         const bool enemyFirst = i % 2 == 0 || enemyCount == 1;
         for (int j = 0; j < enemyCount; ++j) {
             const bool meets = enemyFirst ? j == 0 : j == enemyCount - 1;
-            t.outputs.push_back(meets ? p.enemy : p.enemy / 3);
+            t.outputs.push_back(meets ? p.enemy : j == 1 ? p.enemy ^ 0x2A5Fu : p.enemy / 3);
         }
     }
     return t;

@@ -45,15 +45,17 @@ struct Verdicts {
     unsigned first;
 };
 
-// kWidth trials at once, one per lane, in double exactly as the plain loop computes them;
-// `first` and `largest` are the first and the largest of the enemies' outputs.
-template <typename Output>
-inline Verdicts JudgeExactly(const Output& output, Words first, Words largest, const TrialShape& shape,
-                             const Constants& k) {
+// kWidth trials at once, one per lane, in double exactly as the plain loop computes them.
+template <int kEnemies, typename Output>
+inline Verdicts JudgeExactly(const Output& output, const TrialShape& shape, const Constants& k) {
+    // See the portable kernel: the largest output gives the best enemy, clamped at 0.
+    const Words first = output.Tempered(kAllyCount);
+    Words largest = first;
+    for (int j = 1; j < kEnemies; ++j) largest = Lanes::MaxWords(largest, output.Tempered(kAllyCount + j));
     Reals allyLow = k.zero;
     Reals allyHigh = k.zero;
     for (int a = 0; a < shape.activeAllyCount; ++a) {
-        const Words r = output(shape.allyOffset[a]);
+        const Words r = output.Tempered(shape.allyOffset[a]);
         allyLow = Lanes::MaxReal(allyLow, Initiative(Lanes::Low(r), k.allySpeed[a]));
         allyHigh = Lanes::MaxReal(allyHigh, Initiative(Lanes::High(r), k.allySpeed[a]));
     }
@@ -68,13 +70,13 @@ inline Verdicts JudgeExactly(const Output& output, Words first, Words largest, c
 
 #include "engine/trials/kernels/vector_quick_filter.h"
 
-// The filter's best ally for kWidth trials at once, one per lane; `output(i)` gives the tempered
-// outputs of the trials' i-th draws. 0 when no ally is listed.
+// The filter's best ally for kWidth trials at once, one per lane (see Judge for `output`). 0 when
+// no ally is listed.
 template <typename Output>
 inline Floats QuickAllyBest(const Output& output, const TrialShape& shape, const QuickConstants& q) {
     Floats ally = Floats{};
     for (int a = 0; a < shape.activeAllyCount; ++a) {
-        ally = Lanes::MaxFloats(ally, QuickInitiative(output(shape.allyOffset[a]), q.allyScale[a], q.allyOffset[a]));
+        ally = Lanes::MaxFloats(ally, QuickInitiative(output.ForFilter(shape.allyOffset[a]), q.allyScale[a], q.allyOffset[a]));
     }
     return ally;
 }
@@ -88,17 +90,17 @@ struct Tally {
 };
 
 // kWidth trials at once, one per lane, whose best ally the filter has found to be `ally` (when
-// the filter is usable). Adds their wins. The enemies are counted at compile time, so that the
-// loop over them leaves no counting of its own in the code.
+// the filter is usable). Adds their wins. `output.Tempered(i)` gives the tempered outputs of the
+// trials' i-th draws, `output.ForFilter(i)` the same short of the tempering's last step, which
+// is what the filter reads. The enemies are counted at compile time, so that the loop over them
+// leaves no counting of its own in the code.
 template <int kEnemies, typename Output>
 inline void Judge(const Output& output, Floats ally, const TrialShape& shape, const Constants& k, const QuickConstants& q,
                   Tally& tally) {
-    // See the portable kernel: the largest output gives the best enemy, clamped at 0.
-    const Words first = output(kAllyCount);
-    Words largest = first;
-    for (int j = 1; j < kEnemies; ++j) largest = Lanes::MaxWords(largest, output(kAllyCount + j));
-
     if (q.usable) {
+        const Words first = output.ForFilter(kAllyCount);
+        Words largest = first;
+        for (int j = 1; j < kEnemies; ++j) largest = Lanes::MaxWords(largest, output.ForFilter(kAllyCount + j));
         const Floats best = QuickInitiative(largest, q.enemyScale, q.enemyOffset);
         const Floats firstEnemy = QuickInitiative(first, q.enemyScale, q.enemyOffset);
         const Floats allyRaised = ally * q.margin;
@@ -112,7 +114,7 @@ inline void Judge(const Output& output, Floats ally, const TrialShape& shape, co
             return;
         }
     }
-    const Verdicts v = JudgeExactly(output, first, largest, shape, k);
+    const Verdicts v = JudgeExactly<kEnemies>(output, shape, k);
     tally.exact.all += std::popcount(v.all);
     tally.exact.first += std::popcount(v.first);
 }
@@ -134,14 +136,16 @@ inline WinCounts Total(const Tally& tally) {
 struct GatheredOutput {
     const uint32_t* words;
     Words index;
-    Words operator()(int i) const { return Temper(Lanes::GatherWords(words + i, index)); }
+    Words Tempered(int i) const { return TemperLast(ForFilter(i)); }
+    Words ForFilter(int i) const { return TemperAllButLast(Lanes::GatherWords(words + i, index)); }
 };
 
-// One trial of every lane's stretch in a block, its draws turned into columns (see CountWinsOf):
-// the i-th at columns[kWidth * i].
+// One trial of every lane's stretch in a block, its draws turned into columns and tempered but
+// for the last step (see CountWinsOf): the i-th at columns[kWidth * i].
 struct ColumnOutput {
     const uint32_t* columns;
-    Words operator()(int i) const { return Load(columns + kWidth * i); }
+    Words Tempered(int i) const { return TemperLast(ForFilter(i)); }
+    Words ForFilter(int i) const { return Load(columns + kWidth * i); }
 };
 
 template <int kEnemies>
@@ -166,7 +170,7 @@ inline WinCounts CountWinsOf(const uint32_t* words, int trials, const TrialShape
         for (int tile = 0; tile < kStride; ++tile) {
             Words rows[kWidth];
             Lanes::LoadRows(words + kWidth * tile, kStretch, rows);
-            for (Words& row : rows) row = Temper(row);
+            for (Words& row : rows) row = TemperAllButLast(row);
             Transpose(rows);
             for (int s = 0; s < kWidth; ++s) Store(columns + kWidth * (kWidth * tile + s), rows[s]);
         }

@@ -78,10 +78,13 @@ inline Reals Initiative(Lanes::HalfWords r, Reals speed) {
     return (Lanes::ToReals(r) * kFactorScale + kFactorOffset) * speed;
 }
 
-// The twister's tempering (TemperWord), lane by lane.
-inline Words Temper(Words y) {
+// The twister's tempering (TemperWord), lane by lane, in two parts: all but the last step, and
+// the last, which changes only the word's low 14 bits. What the filter reads needs only the
+// first part (see vector_quick_filter.h).
+inline Words TemperAllButLast(Words y) {
     y ^= ShiftRight<11>(y);
     y ^= ShiftLeft<7>(y) & Splat(kTemperMaskB);
-    y ^= ShiftLeft<15>(y) & Splat(kTemperMaskC);
-    return y ^ ShiftRight<18>(y);
+    return y ^ (ShiftLeft<15>(y) & Splat(kTemperMaskC));
 }
+inline Words TemperLast(Words y) { return y ^ ShiftRight<18>(y); }
+inline Words Temper(Words y) { return TemperLast(TemperAllButLast(y)); }
