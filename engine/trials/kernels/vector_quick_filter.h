@@ -26,10 +26,10 @@
 // means a > b * (1 + 126u) (rounding the product costs at most u), and as (1 + p) / (1 - p) is
 // below 1 + 95u, the doubles have a > b strictly, ties excluded; likewise fl(a * kMargin) < b
 // means the doubles have a < b.
-// Neither holds only within a relative 2^-16 or so of a tie (about one trial in ten thousand
-// for close speeds): the doubles may then tie or differ in their last bits, and those trials
-// are judged again by JudgeExactly, from the whole outputs. Leaving the last step to those few
-// trials spares two of the tempering's ten operations on every draw.
+// Neither holds only within a relative 2^-16 or so of a tie (one trial in some 15000 to 70000
+// for close speeds, as measured): the doubles may then tie or differ in their last bits, and
+// those trials are judged again by JudgeExactly, from the whole outputs. Leaving the last step
+// to those few trials spares two of the tempering's ten operations on every draw.
 constexpr float kMargin = 1.0f + 0x1p-17f;
 constexpr double kFilterLeast = 0x1p-100;
 constexpr double kFilterMost = 0x1p100;
