@@ -87,8 +87,8 @@ const TieCase kTieCases[] = {
 
 // Trials built from the pairs, the enemy's output first in some and last in others, in every
 // enemy count; their tempered outputs laid out as a run's. Beside the enemy that meets the ally,
-// the second draws an output that differs from its own only in the low 14 bits, which the
-// tempering's last step alone sets: the two are ordered only once it is done.
+// the second draws an output that differs from its own only in the low 14 bits, where the
+// tempering's last step works: before that step the two may be ordered the other way.
 struct Trials {
     std::vector<uint32_t> outputs;
     int count = 0;
