@@ -7,8 +7,9 @@ std::optional<Refusal> ObservedCountRefusal(const std::optional<BinomialCount>& 
     if (!kObservedEncountersRange.Holds(static_cast<double>(observed->trials))) {
         return RefusalOutside(RefusedInput::kObservedEncounters, kObservedEncountersRange, observed->trials);
     }
-    if (observed->successes < 0 || observed->successes > observed->trials) {
-        return Refusal{RefusedInput::kObservedSuccesses, 0, observed->trials, observed->successes};
+    const WholeRange successes{0, observed->trials};
+    if (!successes.Holds(static_cast<double>(observed->successes))) {
+        return RefusalOutside(RefusedInput::kObservedSuccesses, successes, observed->successes);
     }
     return std::nullopt;
 }
